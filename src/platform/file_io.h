@@ -1,0 +1,21 @@
+// Whole-file reading and writing through Win32, so paths mean what they mean to the rest of
+// the program (code page 936, the Win32 current directory).
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/unique_handle.h"
+
+// Opens an existing file for reading; others may read, write or delete it meanwhile.
+unique_file open_for_reading(const char* path);
+
+// The whole content of the file, or nothing when it cannot be opened or read.
+std::optional<std::string> read_file(const char* path);
+
+// Creates or truncates the file and writes data; false when any step fails.
+bool write_file(const char* path, std::string_view data);
+
+// Text files: CR LF on disk, LF in memory.
+std::optional<std::string> read_text_file(const char* path);
+bool write_text_file(const char* path, std::string_view text);

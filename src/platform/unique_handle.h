@@ -1,0 +1,44 @@
+// One owner type per kind of C handle: copy disabled, move allowed, closed once.
+#pragma once
+#include <cstdint>
+#include <utility>
+
+#include <windows.h>
+
+// Invalid is given as a number, since a pointer constant such as INVALID_HANDLE_VALUE cannot
+// be a template argument.
+template <typename T, auto Close, std::intptr_t Invalid> class unique_any {
+  public:
+    unique_any() = default;
+    explicit unique_any(T value) : value_(value) {}
+    unique_any(const unique_any&) = delete;
+    unique_any& operator=(const unique_any&) = delete;
+    unique_any(unique_any&& other) noexcept : value_(other.release()) {}
+    unique_any& operator=(unique_any&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    ~unique_any() { reset(); }
+
+    T get() const { return value_; }
+    explicit operator bool() const { return value_ != invalid(); }
+    T release() { return std::exchange(value_, invalid()); }
+    void reset(T value = invalid()) {
+        if (*this)
+            Close(value_);
+        value_ = value;
+    }
+
+  private:
+    static T invalid() { return (T)Invalid; }
+
+    T value_ = invalid();
+};
+
+inline void close_kernel_handle(HANDLE h) { CloseHandle(h); }
+inline void close_find_handle(HANDLE h) { FindClose(h); }
+
+// CreateFileA answers INVALID_HANDLE_VALUE on failure, CreateThread and friends null.
+using unique_file = unique_any<HANDLE, close_kernel_handle, -1>;
+using unique_find = unique_any<HANDLE, close_find_handle, -1>;
+using unique_handle = unique_any<HANDLE, close_kernel_handle, 0>;

@@ -1,0 +1,13 @@
+// The folder of the executable: config.dat, temp\ and images\ live there.
+#pragma once
+#include <string>
+
+// No trailing backslash except at a drive root (C:\). Set once at start-up.
+extern char ProgramFolder[260];
+
+// The folder part of a module path: cut at the last backslash, which stays only after a
+// drive letter's colon; a path without backslash stays whole.
+std::string folder_of_module_path(const std::string& module_path);
+
+// ProgramFolder, the pattern "%s\\%s", and name.
+std::string program_file_path(const char* name);

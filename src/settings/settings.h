@@ -1,0 +1,43 @@
+// The settings that persist between runs, and the tables that give stored list indexes
+// their meaning.
+#pragma once
+#include <cstdint>
+
+struct FontSpec {
+    char fontName[32];   // face name as the font dialog names it
+    int32_t fontSize;    // points, used unchanged as the drawing size
+    uint32_t rgbColors;  // 0x00BBGGRR
+    char htmlColor[8];   // "#rrggbb", lowercase
+    int32_t isItalic;    // 0 or 1
+    int32_t isWeight;    // 0 or 1 (bold)
+};
+
+// Each field bears the name of its config.dat key; list choices are stored as indexes.
+struct Settings {
+    int32_t width;
+    int32_t quanlity;             // index into quality_values
+    char sy_text[256];
+    int32_t sy_text_opacity;      // index into opacity_values
+    int32_t sy_text_w_direction;  // index into direction_values
+    int32_t sy_text_w_value;
+    int32_t sy_text_h_direction;
+    int32_t sy_text_h_value;
+    FontSpec font;
+    char sy_image[1024];
+    int32_t sy_image_w_direction;
+    int32_t sy_image_w_value;
+    int32_t sy_image_h_direction;
+    int32_t sy_image_h_value;
+};
+
+// Index -> value. The lists of the main window show the entries in the same order.
+constexpr int quality_values[11] = {100, 95, 90, 85, 80, 75, 70, 65, 60, 55, 50};
+constexpr float opacity_values[10] = {1.0f, 0.9f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f};
+// 1 near edge (left/top), 2 centred, 3 far edge (right/bottom); the lists show "centred" first.
+constexpr int direction_values[3] = {2, 1, 3};
+
+// The value at index, or fallback for an index outside the table (a list without selection
+// reads as -1).
+template <typename T, int N> T table_value(const T (&table)[N], int index, T fallback) {
+    return (index >= 0 && index < N) ? table[index] : fallback;
+}
