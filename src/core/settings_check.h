@@ -1,0 +1,56 @@
+// The checks a batch runs on the control values before it touches an image, in their fixed
+// order, each with its message and the control that gets the focus when it refuses.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "core/batch_host.h"
+#include "core/form.h"
+#include "settings/settings.h"
+
+// What the checks ask of the file system and the font test.
+class CheckEnvironment {
+  public:
+    virtual ~CheckEnvironment() = default;
+    virtual bool is_directory(const std::string& path) const = 0;
+    virtual bool file_exists(const std::string& path) const = 0;
+    // Creates one folder level.
+    virtual bool create_directory(const std::string& path) const = 0;
+    virtual bool font_shows_chinese(const FontSpec& font) const = 0;
+};
+
+// A refusal: its message has been shown; focus names the control to be focused.
+struct CheckRefusal {
+    FormControl focus;
+};
+
+// The outcome of the checks: the trimmed target folder, or a refusal.
+struct CheckResult {
+    std::optional<CheckRefusal> refusal;
+    std::string target_folder;
+    bool passed() const { return !refusal; }
+};
+
+// Runs the fifteen checks on form, storing each value into settings as it passes (a refusal
+// leaves the fields before it updated). source_folder is the trimmed source folder text.
+// The target folder is created (one level) when missing.
+CheckResult check_settings(const FormSnapshot& form, const std::string& source_folder,
+                           Settings& settings, BatchHost& host, const CheckEnvironment& env);
+
+// The pieces the preview commands share with the batch.
+
+// Width: with the box checked, 1 to 9999 or a refusal; unchecked, an empty or non-number text
+// resets the width to 750 and a number leaves it alone.
+std::optional<CheckRefusal> check_width(const FormSnapshot& form, Settings& settings,
+                                        BatchHost& host);
+
+// The two axes of the two watermarks.
+enum class MarginAxis { TextHorz, TextVert, ImageHorz, ImageVert };
+
+// The margin rule for one position list (selection) and its margin edit (text as read):
+// centred takes any number or 16; a side needs 0 to 999.
+std::optional<CheckRefusal> check_margin(MarginAxis axis, int selection, const std::string& text,
+                                         int32_t& margin, BatchHost& host);
+
+// The text that a trimmed edit value gives (leading and trailing blanks dropped).
+std::string trimmed(const std::string& text);
