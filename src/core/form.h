@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "settings/settings.h"
+
 // The controls that a refusal can hand the keyboard focus to.
 enum class FormControl {
     SourceFolderButton,
@@ -55,3 +57,8 @@ std::string as_numeric_edit_reads(const std::string& text);
 
 // What a read through a 1024-byte buffer sees of a path or text edit.
 std::string as_text_edit_reads(const std::string& text);
+
+// The form as start-up leaves it after loading settings: the stored values in the edits and
+// lists (a stored index outside a list leaves it without selection), the width box unchecked,
+// the quality box checked, rotation, subfolders and both watermarks off, no folders.
+FormSnapshot form_after_startup(const Settings& settings);

@@ -2,23 +2,45 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
+#include <initializer_list>
 #include <string>
 
 #include "settings/text.h"
 
 namespace {
-const char* const ImageExtensions[] = {".jpg", ".jpeg", ".png", ".bmp", ".gif", ".tbi"};
-}
 
-bool has_image_extension(const char* name) {
+// The extension of name from its last dot, ASCII letters lower-cased as _strlwr does in the C
+// locale; empty without a dot.
+std::string lower_extension(const char* name) {
     const char* dot = std::strrchr(name, '.');
-    if (!dot)
-        return false;
-    std::string extension(dot);
-    for (char& c : extension) // ASCII letters only, as _strlwr in the C locale
+    std::string extension = dot ? dot : "";
+    for (char& c : extension)
         if (c >= 'A' && c <= 'Z')
             c = char(c - 'A' + 'a');
-    return std::any_of(std::begin(ImageExtensions), std::end(ImageExtensions),
+    return extension;
+}
+
+bool extension_is_one_of(const std::string& extension, std::initializer_list<const char*> list) {
+    return !extension.empty() &&
+           std::any_of(list.begin(), list.end(),
                        [&](const char* accepted) { return ends_with(extension.c_str(), accepted); });
+}
+
+} // namespace
+
+bool has_image_extension(const char* name) {
+    return extension_is_one_of(lower_extension(name),
+                               {".jpg", ".jpeg", ".png", ".bmp", ".gif", ".tbi"});
+}
+
+std::string output_name(const std::string& name) {
+    if (extension_is_one_of(lower_extension(name.c_str()), {".jpg", ".jpeg", ".tbi"}))
+        return name;
+    return name + ".jpg";
+}
+
+std::string output_format(const std::string& output_name, const std::string& image_format) {
+    if (extension_is_one_of(lower_extension(output_name.c_str()), {".jpg", ".jpeg"}))
+        return "JPEG";
+    return image_format;
 }

@@ -54,3 +54,6 @@ std::optional<CheckRefusal> check_margin(MarginAxis axis, int selection, const s
 
 // The text that a trimmed edit value gives (leading and trailing blanks dropped).
 std::string trimmed(const std::string& text);
+
+// The file system and the font test of this machine.
+const CheckEnvironment& system_check_environment();

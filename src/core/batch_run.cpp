@@ -1,0 +1,172 @@
+#include "core/batch_run.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <windows.h>
+
+#include "core/folder_rules.h"
+#include "core/image_collection.h"
+#include "core/image_pipeline.h"
+#include "core/path_tests.h"
+#include "core/settings_check.h"
+#include "imaging/magick.h"
+#include "imaging/text_watermark.h"
+#include "settings/config_file.h"
+#include "settings/program_folder.h"
+
+std::atomic<int> ProcessingFlag{0};
+
+namespace {
+
+const char Notice[] = "提示";
+const char ReadFolderError[] = "读取图片源文件夹时出错";
+
+class SystemCheckEnvironment : public CheckEnvironment {
+  public:
+    bool is_directory(const std::string& path) const override {
+        return ::is_directory(path.c_str());
+    }
+    bool file_exists(const std::string& path) const override {
+        return ::file_exists(path.c_str());
+    }
+    bool create_directory(const std::string& path) const override {
+        return CreateDirectoryA(path.c_str(), nullptr);
+    }
+    bool font_shows_chinese(const FontSpec& font) const override {
+        return ::font_shows_chinese(font);
+    }
+};
+
+// One run after its settings have passed: what it works on and what it has done.
+struct Run {
+    const std::string& source;
+    const std::string& target;
+    const Settings& settings;
+    const PipelineOptions options;
+    BatchHost& host;
+    RunState state;
+    std::optional<FormControl> focus;
+};
+
+void ask_completion(Run& run) {
+    char question[256];
+    std::snprintf(question, sizeof question,
+                  "处理完成 %d 个图片，是否要打开目标文件夹查看处理后的图片？", run.state.written);
+    if (run.host.ask_yes_no(question, "完成"))
+        run.host.open_folder(run.target.c_str());
+}
+
+ImageOutcome process(Run& run, const std::string& folder, const std::string& destination,
+                     const char* name) {
+    return process_image(folder, destination, name, run.state, run.settings, run.options,
+                         run.host);
+}
+
+// The images directly in the source folder; progress counts images written.
+BatchEnd run_flat(Run& run) {
+    const auto images = list_images(run.source.c_str());
+    if (!images) {
+        run.host.show_message(ReadFolderError, Notice, MessageIcon::Error);
+        return BatchEnd::FolderError;
+    }
+    run.host.set_progress_range(images->count);
+    for (int i = 0; i < images->count; ++i) {
+        const ImageOutcome outcome = process(run, run.source, run.target,
+                                             string_list_get(*images, i));
+        if (outcome == ImageOutcome::Cancelled)
+            return BatchEnd::Cancelled;
+        if (outcome == ImageOutcome::Written)
+            run.host.set_progress_position(i + 1);
+    }
+    ask_completion(run);
+    return BatchEnd::Completed;
+}
+
+// Every folder of the source tree into its mirror below the target; progress counts folders.
+BatchEnd run_subfolders(Run& run) {
+    if (lies_below(run.target, run.source)) {
+        run.host.show_message("不能将处理后的图片保存到图片源文件夹中的子文件夹里", Notice,
+                              MessageIcon::Error);
+        run.focus = FormControl::TargetFolderButton;
+        return BatchEnd::Refused;
+    }
+    // The whole tree is listed first: folders made during the run are not visited.
+    const auto folders = string_list_new();
+    string_list_add(*folders, run.source.c_str());
+    list_subfolders(run.source.c_str(), *folders, true);
+    run.host.set_progress_range(folders->count);
+
+    BatchEnd end = BatchEnd::Completed;
+    for (int i = 0; i < folders->count; ++i) {
+        const std::string folder = string_list_get(*folders, i);
+        const std::string destination = mirrored_folder(folder, run.source, run.target);
+        if (!is_directory(destination.c_str()) && !CreateDirectoryA(destination.c_str(), nullptr)) {
+            run.host.show_message("创建图片处理后保存到的文件夹时出错", Notice,
+                                  MessageIcon::Error);
+            run.focus = FormControl::TargetFolderButton;
+            end = BatchEnd::FolderError;
+            break;
+        }
+        const auto images = list_images(folder.c_str());
+        if (!images) {
+            run.host.show_message(ReadFolderError, Notice, MessageIcon::Error);
+            end = BatchEnd::FolderError;
+            break;
+        }
+        for (int j = 0; j < images->count; ++j)
+            if (process(run, folder, destination, string_list_get(*images, j)) ==
+                ImageOutcome::Cancelled)
+                return BatchEnd::Cancelled;
+        run.host.set_progress_position(i + 1);
+    }
+    ask_completion(run);
+    return end;
+}
+
+// Checks, saves the settings, and processes; the image library is running throughout.
+BatchOutcome run_with_library(const FormSnapshot& form, const std::string& source,
+                              Settings& settings, BatchHost& host,
+                              std::optional<FormControl>& focus) {
+    const CheckResult checked =
+        check_settings(form, source, settings, host, system_check_environment());
+    if (!checked.passed()) {
+        focus = checked.refusal->focus;
+        return {BatchEnd::Refused, 0};
+    }
+    // Saved before the first image, so a run that fails later keeps its settings.
+    SetCurrentDirectoryA(ProgramFolder);
+    save_config(settings);
+
+    Run run{source, checked.target_folder, settings, pipeline_options(form, settings), host, {}, {}};
+    const BatchEnd end = form.subfolders_check ? run_subfolders(run) : run_flat(run);
+    focus = run.focus;
+    return {end, run.state.written};
+}
+
+} // namespace
+
+const CheckEnvironment& system_check_environment() {
+    static const SystemCheckEnvironment environment;
+    return environment;
+}
+
+BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, BatchHost& host) {
+    ProcessingFlag = 1;
+    const std::string source = trimmed(form.source_folder_edit);
+    std::optional<FormControl> focus;
+    BatchOutcome outcome;
+    {
+        const MagickSession library;
+        outcome = run_with_library(form, source, settings, host, focus);
+    }
+    // The end of the run, whichever way it came.
+    host.restore_controls();
+    host.set_progress_position(0);
+    if (focus)
+        host.request_focus(*focus);
+    ProcessingFlag = 0;
+    return outcome;
+}

@@ -1,0 +1,31 @@
+// One source image becomes one JPEG result.
+#pragma once
+#include <string>
+
+#include "core/batch_host.h"
+#include "core/pipeline_options.h"
+#include "settings/settings.h"
+
+// Shared by all images of a run.
+struct RunState {
+    int overwrite_answer = -1; // -1 not asked yet, 1 overwrite all, 0 cancelled
+    int written = 0;
+};
+
+enum class ImageOutcome {
+    Written,
+    ReadFailure,  // logged
+    AnimatedGif,  // logged
+    WriteFailure, // logged; nothing of the result is left behind
+    Cancelled,    // the user refused to overwrite: the run stops
+};
+
+// Processes the image name found in folder into destination. settings supplies the font, the
+// watermark text and the watermark image path; options what to do.
+ImageOutcome process_image(const std::string& folder, const std::string& destination,
+                           const std::string& name, RunState& state, const Settings& settings,
+                           const PipelineOptions& options, BatchHost& host);
+
+// The name a result is written under until it is complete; no image extension, so a left-over
+// is never taken for a source image.
+std::string partial_output_path(const std::string& output_path);
