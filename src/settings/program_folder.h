@@ -2,6 +2,10 @@
 #pragma once
 #include <string>
 
+// The program's title (window caption, shortcut name) and version (About box, web requests).
+constexpr char ProgramTitle[] = "Ombrel";
+constexpr double ProgramVersion = 3.4;
+
 // No trailing backslash except at a drive root (C:\). Set once at start-up.
 extern char ProgramFolder[260];
 

@@ -1,0 +1,10 @@
+// A batch run started from the main window: the worker thread and its window host.
+#pragma once
+#include <windows.h>
+
+// StartButton: starts the worker and hands every control but the banner strip and the
+// progress bar to it until the run ends.
+void start_processing();
+
+// True while a worker runs (the processing flag is 1).
+bool batch_is_running();

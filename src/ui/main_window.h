@@ -1,0 +1,19 @@
+// The window procedure of the one window class: the main window, LogWindow and HelpPopup.
+#pragma once
+#include <windows.h>
+
+// Menu command identifiers.
+enum MenuId : int {
+    DesktopShortcutMenu = 32769,
+    ExitMenu = 32770,
+    HowToUseMenu = 32771,
+    HomePageMenu = 32772,
+    WatermarkImagesMenu = 32773,
+    AboutMenu = 32774,
+    ContextHelpMenu = 32775,
+};
+
+LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Closing the main window: asks first while a batch runs, then ends the process at once.
+void exit_program();

@@ -1,0 +1,61 @@
+#include "ui/shell_link.h"
+
+#include <string>
+
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include "core/path_tests.h"
+#include "settings/program_folder.h"
+#include "ui/ui_logic.h"
+#include "ui/win32_scopes.h"
+
+namespace {
+
+bool is_empty(const char* s) {
+    return !s || !*s;
+}
+
+HRESULT save_link(IShellLinkA* link, const char* link_path) {
+    ComPtr<IPersistFile> file;
+    const HRESULT queried = link->QueryInterface(IID_IPersistFile, file.put());
+    if (FAILED(queried)) return queried;
+    wchar_t wide_path[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, link_path, -1, wide_path, MAX_PATH);
+    wide_path[MAX_PATH - 1] = 0;
+    return file->Save(wide_path, TRUE);
+}
+
+} // namespace
+
+HRESULT create_shell_link(const char* target_path, const char* arguments, const char* link_path,
+                          const char* description, int show_command, const char* working_folder,
+                          const char* icon_path, int icon_index) {
+    if (is_empty(target_path) || !arguments || is_empty(link_path) || !description ||
+        show_command < 0 || !working_folder || !icon_path || icon_index < 0)
+        return E_INVALIDARG;
+    ComPtr<IShellLinkA> link;
+    const HRESULT created = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_IShellLinkA, link.put());
+    if (FAILED(created)) return created;
+    link->SetPath(target_path);
+    link->SetArguments(arguments);
+    if (*description) link->SetDescription(description);
+    if (show_command != 0) link->SetShowCmd(show_command);
+    if (*working_folder) link->SetWorkingDirectory(working_folder);
+    if (*icon_path) link->SetIconLocation(icon_path, icon_index);
+    return save_link(link.get(), link_path);
+}
+
+void create_desktop_shortcut(HWND main_window) {
+    char desktop[MAX_PATH] = {};
+    char program[MAX_PATH] = {};
+    // Without a desktop folder the link would land in the root of the current drive.
+    if (!special_folder_path(CSIDL_DESKTOP, desktop) || !*desktop) return;
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    const std::string link_path = shortcut_path(desktop);
+    const ComScope com;
+    if (SUCCEEDED(create_shell_link(program, "", link_path.c_str(), "", SW_SHOW, ProgramFolder,
+                                    program, 0)))
+        MessageBoxA(main_window, "在桌面上成功创建了一个快捷方式", "提示", MB_ICONINFORMATION);
+}

@@ -1,0 +1,89 @@
+#include "ui/window_helpers.h"
+
+#include <memory>
+#include <type_traits>
+
+#include <commctrl.h>
+
+#include "ui/app_state.h"
+#include "ui/ui_logic.h"
+#include "ui/win32_scopes.h"
+
+int fit_client_height(HWND window, int width, int height) {
+    RECT client;
+    GetClientRect(window, &client);
+    const int correction = client_height_correction(height, client.bottom);
+    if (correction != 0)
+        SetWindowPos(window, nullptr, 0, 0, width, height + correction, SWP_NOMOVE | SWP_NOZORDER);
+    return correction;
+}
+
+void center_on_screen(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    const ScreenPoint p =
+        centered_position(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYMAXIMIZED),
+                          client.right, client.bottom);
+    SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void set_layered_color_key(HWND window, COLORREF key, int alpha, DWORD flags) {
+    struct LibraryFree {
+        void operator()(HMODULE m) const { FreeLibrary(m); }
+    };
+    const HMODULE user32 = LoadLibraryA("User32.DLL");
+    if (!user32) return;
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFree> library(user32);
+    SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    using SetAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    const auto set_attributes = reinterpret_cast<SetAttributes>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    if (set_attributes) set_attributes(window, key, static_cast<BYTE>(alpha), flags);
+}
+
+namespace {
+
+HFONT create_gui_font() {
+    LOGFONTA font{};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    lstrcpynA(font.lfFaceName, "宋体", LF_FACESIZE);
+    font.lfWeight = FW_NORMAL;
+    const WindowDC desktop(GetDesktopWindow());
+    font.lfHeight = gui_font_height(font.lfHeight, GetDeviceCaps(desktop.get(), LOGPIXELSX));
+    return CreateFontIndirectA(&font);
+}
+
+} // namespace
+
+void apply_gui_font(HWND window) {
+    if (!GuiFont) GuiFont = create_gui_font(); // lives until the process ends
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont), TRUE);
+}
+
+namespace {
+
+struct ChildSwitch {
+    HWND spared;
+    BOOL enable;
+};
+
+// Win32 calls back with its own calling convention, so this cannot be a lambda.
+BOOL CALLBACK switch_child(HWND child, LPARAM data) {
+    const auto* change = reinterpret_cast<const ChildSwitch*>(data);
+    if (child != change->spared) EnableWindow(child, change->enable);
+    return TRUE;
+}
+
+} // namespace
+
+void enable_children_except(HWND parent, HWND spared, bool enable) {
+    ChildSwitch change{spared, enable};
+    EnumChildWindows(parent, switch_child, reinterpret_cast<LPARAM>(&change));
+}
+
+void set_progress_range(HWND progress_bar, int maximum) {
+    if (maximum > 0xFFFF)
+        SendMessageA(progress_bar, PBM_SETRANGE32, 0, maximum);
+    else
+        SendMessageA(progress_bar, PBM_SETRANGE, 0, MAKELPARAM(0, maximum));
+}

@@ -1,0 +1,23 @@
+// Small window operations that start-up and the main window share.
+#pragma once
+#include <windows.h>
+
+// Corrects the window's outer height so that its client area is height - 44 pixels high;
+// returns the change (0 when none was needed).
+int fit_client_height(HWND window, int width, int height);
+
+void center_on_screen(HWND window);
+
+// Makes the window layered with the given colour key; SetLayeredWindowAttributes is looked
+// up at run time, since older systems lack it.
+void set_layered_color_key(HWND window, COLORREF key, int alpha, DWORD flags);
+
+// Gives the window GuiFont, creating the font on first use.
+void apply_gui_font(HWND window);
+
+// Enables or disables every child of parent except one.
+void enable_children_except(HWND parent, HWND spared, bool enable);
+
+// Sets the progress bar's range 0 .. maximum; above 65,535 through the 32-bit message, so
+// that very large runs still show their true progress.
+void set_progress_range(HWND progress_bar, int maximum);

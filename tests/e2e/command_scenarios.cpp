@@ -1,0 +1,253 @@
+// The main window's commands: switches, direction lists, the three dialogs, menu commands
+// and closing.
+#include "scenarios.h"
+
+#include <commctrl.h>
+#include <dlgs.h>
+#include <shlobj.h>
+
+namespace {
+
+const char* const TextGroupControls[] = {
+    "TextLabel",     "TextEdit",     "TextOpacityLabel", "TextOpacityCombo", "TextPositionLabel",
+    "TextHorzCombo", "TextHorzEdit", "TextVertCombo",    "TextVertEdit",     "FontLabel",
+    "FontEdit",      "FontButton",   "TextPreviewButton"};
+
+void expect_enabled(const App& app, const char* name, bool enabled) {
+    expect(is_enabled(app[name]) == enabled,
+           std::string(name) + (enabled ? " should be enabled" : " should be disabled"));
+}
+
+void expect_focus(const App& app, const char* name) {
+    expect(focus_of(app.main) == app[name], std::string(name) + " should have the focus");
+}
+
+// The index of the first entry for which pick holds.
+int entry_index(HWND combo, const std::function<bool(int index, const std::string&)>& pick,
+                const std::string& what) {
+    const std::vector<std::string> entries = combo_entries(combo);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (pick(static_cast<int>(i), entries[i])) return static_cast<int>(i);
+    throw ScenarioFailure("no entry for " + what);
+}
+
+HWND open_folder_browser(const App& app, const char* button) {
+    post_click(app[button]);
+    return wait_dialog_with_child(app.id(), "SysTreeView32", 0, "the folder browser");
+}
+
+} // namespace
+
+void switches_and_direction_lists(Scene& scene) {
+    App app = start_app(scene);
+
+    click(app["WidthCheck"]);
+    expect_enabled(app, "WidthEdit", true);
+    expect_focus(app, "WidthEdit");
+    click(app["WidthCheck"]);
+    expect_enabled(app, "WidthEdit", false);
+    click(app["QualityCheck"]);
+    expect_enabled(app, "QualityCombo", false);
+    click(app["QualityCheck"]);
+    expect_enabled(app, "QualityCombo", true);
+    expect_focus(app, "QualityCombo");
+    click(app["RotateCheck"]);
+    expect_enabled(app, "RotateCombo", true);
+    expect_focus(app, "RotateCombo");
+
+    click(app["TextWatermarkCheck"]);
+    for (const char* name : TextGroupControls)
+        expect_enabled(app, name, true);
+    // The centred entry has no margin, and keeps it off through a group switch.
+    choose_entry(app["TextHorzCombo"], 0);
+    expect_enabled(app, "TextHorzEdit", false);
+    click(app["TextWatermarkCheck"]);
+    for (const char* name : TextGroupControls)
+        expect_enabled(app, name, false);
+    expect_enabled(app, "TextGroup", true);
+    expect_enabled(app, "TextWatermarkCheck", true);
+    click(app["TextWatermarkCheck"]);
+    expect_enabled(app, "TextHorzEdit", false);
+    expect_enabled(app, "TextVertEdit", true);
+    choose_entry(app["TextHorzCombo"], 1);
+    expect_enabled(app, "TextHorzEdit", true);
+    expect_focus(app, "TextHorzEdit");
+
+    click(app["ImageWatermarkCheck"]);
+    for (const char* name :
+         {"ImageLabel", "ImageEdit", "ImageButton", "ImagePositionLabel", "ImageHorzCombo",
+          "ImageHorzEdit", "ImageVertCombo", "ImageVertEdit", "ImagePreviewButton"})
+        expect_enabled(app, name, true);
+    choose_entry(app["ImageVertCombo"], 0);
+    expect_enabled(app, "ImageVertEdit", false);
+    choose_entry(app["ImageVertCombo"], 2);
+    expect_enabled(app, "ImageVertEdit", true);
+    expect_focus(app, "ImageVertEdit");
+    save_screenshot(scene.screenshot);
+}
+
+void source_folder_proposal(Scene& scene) {
+    const std::string photos = scene.work + "\\照片";
+    make_folder(photos);
+    make_folder(photos + "_处理后");
+    make_folder(photos + "_处理后2");
+    const std::string samples = scene.work + "\\样品";
+    make_folder(samples);
+    write_text_file(samples + "_处理后", "a file does not take the name");
+    App app = start_app(scene);
+
+    // Typed with a trailing backslash, the browser opens on the folder and gives it back
+    // in its own spelling.
+    set_text(app["SourceFolderEdit"], photos + "\\");
+    HWND browser = open_folder_browser(app, "SourceFolderButton");
+    save_screenshot(scene.screenshot);
+    press_dialog_button(browser, IDOK);
+    expect_text(text_of(app["SourceFolderEdit"]), photos, "the chosen source folder");
+    expect_text(text_of(app["TargetFolderEdit"]), photos + "_处理后3", "the proposed target");
+
+    // The same folder again leaves an edited target alone; so does a cancelled browse.
+    set_text(app["TargetFolderEdit"], "Z:\\my own target");
+    press_dialog_button(open_folder_browser(app, "SourceFolderButton"), IDOK);
+    expect_text(text_of(app["TargetFolderEdit"]), "Z:\\my own target", "target after same folder");
+    set_text(app["SourceFolderEdit"], samples);
+    press_dialog_button(open_folder_browser(app, "SourceFolderButton"), IDCANCEL);
+    expect_text(text_of(app["SourceFolderEdit"]), samples, "source after cancel");
+    expect_text(text_of(app["TargetFolderEdit"]), "Z:\\my own target", "target after cancel");
+
+    set_text(app["SourceFolderEdit"], samples + "\\");
+    press_dialog_button(open_folder_browser(app, "SourceFolderButton"), IDOK);
+    expect_text(text_of(app["TargetFolderEdit"]), samples + "_处理后",
+                "a plain file does not count as a taken name");
+}
+
+void target_folder_browse(Scene& scene) {
+    const std::string kept = scene.work + "\\kept";
+    make_folder(kept);
+    App app = start_app(scene);
+    set_text(app["TargetFolderEdit"], kept);
+    press_dialog_button(open_folder_browser(app, "TargetFolderButton"), IDCANCEL);
+    expect_text(text_of(app["TargetFolderEdit"]), kept, "target after a cancelled browse");
+
+    // Not preselected, the current target is not what the browser offers.
+    const HWND browser = open_folder_browser(app, "TargetFolderButton");
+    save_screenshot(scene.screenshot);
+    press_dialog_button(browser, IDOK);
+    const std::string chosen = text_of(app["TargetFolderEdit"]);
+    expect(chosen != kept && !chosen.empty(), "the target browser preselected " + chosen);
+}
+
+void font_dialog(Scene& scene) {
+    App app = start_app(scene);
+    click(app["TextWatermarkCheck"]);
+    const std::string before = text_of(app["FontEdit"]);
+
+    post_click(app["FontButton"]);
+    HWND dialog = wait_dialog_with_child(app.id(), nullptr, cmb1, "the font dialog");
+    const HWND faces = find_child_id(dialog, cmb1);
+    choose_entry(faces, entry_index(
+                            faces, [](int, const std::string& e) { return e == "DejaVu Sans"; },
+                            "the face DejaVu Sans"));
+    const HWND styles = find_child_id(dialog, cmb2);
+    choose_entry(styles,
+                 entry_index(
+                     styles,
+                     [](int, const std::string& e) { return e == "粗斜体" || e == "Bold Italic"; },
+                     "the bold italic style"));
+    const HWND sizes = find_child_id(dialog, cmb3);
+    choose_entry(sizes, entry_index(
+                            sizes, [](int, const std::string& e) { return e == "11"; }, "size 11"));
+    const HWND colours = find_child_id(dialog, cmb4);
+    choose_entry(colours, entry_index(
+                              colours,
+                              [&](int i, const std::string&) {
+                                  return SendMessageA(colours, CB_GETITEMDATA, i, 0) ==
+                                         RGB(255, 0, 0);
+                              },
+                              "the colour red"));
+    save_screenshot(scene.screenshot);
+    press_dialog_button(dialog, IDOK);
+    expect_text(text_of(app["FontEdit"]), "字体:DejaVu Sans, 大小:11, 颜色:#ff0000, 粗斜体",
+                "font description after the dialog");
+
+    // The dialog opens on the font it wrote; cancelled, it changes nothing.
+    post_click(app["FontButton"]);
+    dialog = wait_dialog_with_child(app.id(), nullptr, cmb1, "the font dialog");
+    expect_text(text_of(find_child_id(dialog, cmb3)), "11", "the dialog opens at 11 points");
+    press_dialog_button(dialog, IDCANCEL);
+    expect_text(text_of(app["FontEdit"]), "字体:DejaVu Sans, 大小:11, 颜色:#ff0000, 粗斜体",
+                "font description after a cancelled dialog");
+    expect(before != text_of(app["FontEdit"]), "the description changed at all");
+}
+
+void image_dialog(Scene& scene) {
+    const std::string picture = scene.work + "\\水印.png";
+    write_text_file(picture, "not even a picture: the dialog only needs the file to exist");
+    App app = start_app(scene);
+    click(app["ImageWatermarkCheck"]);
+
+    post_click(app["ImageButton"]);
+    HWND dialog = wait_dialog_with_child(app.id(), nullptr, cmb13, "the file dialog");
+    expect_text(text_of(dialog), "选择水印图片", "file dialog title");
+    const std::vector<std::string> filter = combo_entries(find_child_id(dialog, cmb1));
+    expect(filter == std::vector<std::string>{"图片文件(*.PNG;*.JPG;*.GIF)", "PNG图片(*.PNG)",
+                                              "JPG图片(*.JPG)", "GIF图片 (*.GIF)"},
+           "the file dialog's filter");
+    set_text(find_child_id(dialog, cmb13), picture);
+    save_screenshot(scene.screenshot);
+    press_dialog_button(dialog, IDOK);
+    expect_text(text_of(app["ImageEdit"]), picture, "ImageEdit after the dialog");
+
+    post_click(app["ImageButton"]);
+    dialog = wait_dialog_with_child(app.id(), nullptr, cmb13, "the file dialog");
+    press_dialog_button(dialog, IDCANCEL);
+    expect_text(text_of(app["ImageEdit"]), picture, "ImageEdit after a cancelled dialog");
+}
+
+void about_box(Scene& scene) {
+    App app = start_app(scene);
+    post_menu_command(app.main, 32774);
+    const MessageBoxView box = expect_message_box(
+        app.id(), "关于",
+        "Ombrel 3.4\n\n主要功能：缩小图片尺寸、图片压缩、图片旋转、图片加[文字]或[图片]水印，一键"
+        "批量处理。\n\n目前支持处理的图片格式：JPG, PNG, GIF, BMP, TBI。",
+        BoxIcon::Information, {IDOK});
+    expect(GetWindow(box.window, GW_OWNER) == app.main, "the About box belongs to the window");
+    save_screenshot(scene.screenshot);
+    answer(box, IDOK);
+}
+
+void desktop_shortcut(Scene& scene) {
+    char desktop[MAX_PATH] = {};
+    expect(SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOP, TRUE), "no desktop folder");
+    const std::string link = std::string(desktop) + "\\Ombrel.lnk";
+    DeleteFileA(link.c_str());
+    App app = start_app(scene);
+    post_menu_command(app.main, 32769);
+    const MessageBoxView box = expect_message_box(
+        app.id(), "提示", "在桌面上成功创建了一个快捷方式", BoxIcon::Information, {IDOK});
+    save_screenshot(scene.screenshot);
+    answer(box, IDOK);
+    expect(file_exists(link), "the shortcut " + link + " exists");
+    const std::string content = read_text_file(link);
+    expect(content.size() > 76 && content.compare(0, 4, "L\0\0\0", 4) == 0,
+           "the shortcut is a shell link file");
+    DeleteFileA(link.c_str());
+}
+
+void closing(Scene& scene) {
+    {
+        App app = start_app(scene);
+        // Closing the log window ends neither the log nor the program.
+        const HWND log = program_window(app.id(), "处理日志");
+        DWORD_PTR ignored;
+        SendMessageTimeoutA(log, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+        expect(app.process.running() && IsWindow(log) && !is_visible(log),
+               "closing the log only hides it");
+        // File > Exit ends the program at once.
+        post_menu_command(app.main, 32770);
+        expect_number(app.process.wait_exit(), 0, "exit code after File > Exit");
+    }
+    App app = start_app(scene);
+    PostMessageA(app.main, WM_CLOSE, 0, 0);
+    expect_number(app.process.wait_exit(), 0, "exit code after closing the window");
+}

@@ -1,0 +1,19 @@
+// The end-to-end scenarios, each run on its own copy of the program folder.
+#pragma once
+#include "scene.h"
+
+void startup_defaults(Scene& scene);
+void startup_loaded_config(Scene& scene);
+void startup_unreadable_config(Scene& scene);
+void registry_key(Scene& scene);
+void refusal_missing_coder(Scene& scene);
+void refusal_archive_folder(Scene& scene);
+
+void switches_and_direction_lists(Scene& scene);
+void source_folder_proposal(Scene& scene);
+void target_folder_browse(Scene& scene);
+void font_dialog(Scene& scene);
+void image_dialog(Scene& scene);
+void about_box(Scene& scene);
+void desktop_shortcut(Scene& scene);
+void closing(Scene& scene);
