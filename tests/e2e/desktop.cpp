@@ -4,6 +4,20 @@
 #include <cstdlib>
 #include <memory>
 
+namespace {
+
+std::string FailureScreenshot;
+
+} // namespace
+
+void save_screen_on_failure(const std::string& path) {
+    FailureScreenshot = path;
+}
+
+ScenarioFailure::ScenarioFailure(const std::string& what) : std::runtime_error(what) {
+    if (!FailureScreenshot.empty()) save_screenshot(FailureScreenshot);
+}
+
 void expect(bool condition, const std::string& what) {
     if (!condition) throw ScenarioFailure(what);
 }
@@ -403,21 +417,17 @@ void press_dialog_button(HWND dialog, int id) {
     wait_until([&] { return !IsWindow(dialog) || !is_visible(dialog); }, "the dialog to close");
 }
 
+// ImageMagick's import reads the X screen itself: a copy through GDI would miss what other
+// processes draw. path is a Unix path.
 void save_screenshot(const std::string& path) {
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const std::vector<DWORD> pixels = capture(screen);
-    const int width = screen.right, height = screen.bottom;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info = top_down_header(width, height);
-    const DWORD data_size = static_cast<DWORD>(pixels.size() * sizeof(DWORD));
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + data_size;
-    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (out == INVALID_HANDLE_VALUE) return;
-    DWORD written;
-    WriteFile(out, &file, sizeof file, &written, nullptr);
-    WriteFile(out, &info, sizeof info, &written, nullptr);
-    WriteFile(out, pixels.data(), data_size, &written, nullptr);
-    CloseHandle(out);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string command = "start.exe /wait /unix /usr/bin/import -window root " + path;
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return;
+    WaitForSingleObject(process.hProcess, 30000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
 }

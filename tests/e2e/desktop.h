@@ -8,10 +8,14 @@
 
 #include <windows.h>
 
-// A scenario step that did not hold; the driver reports its text and fails.
+// A scenario step that did not hold; the driver reports its text and fails. The screen is
+// saved the moment the failure is found, before anything is closed.
 struct ScenarioFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit ScenarioFailure(const std::string& what);
 };
+
+// Where a failure saves the screen.
+void save_screen_on_failure(const std::string& path);
 
 void expect(bool condition, const std::string& what);
 void expect_text(const std::string& actual, const std::string& expected, const std::string& what);

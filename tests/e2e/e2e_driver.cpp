@@ -1,5 +1,6 @@
 // Runs one end-to-end scenario against the staged program:
-//   e2e_driver.exe SCENARIO WORK_FOLDER SCREENSHOT.bmp
+//   e2e_driver.exe SCENARIO WORK_FOLDER SCREENSHOT.png
+// (WORK_FOLDER a Windows path, SCREENSHOT.png a Unix path)
 // WORK_FOLDER (a Windows path) holds a fresh copy of the program folder named Ombrel.
 #include <cstdio>
 #include <cstring>
@@ -49,10 +50,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: e2e_driver SCENARIO WORK_FOLDER SCREENSHOT.bmp\n");
+        std::fprintf(stderr, "usage: e2e_driver SCENARIO WORK_FOLDER SCREENSHOT.png\n");
         return 2;
     }
     Scene scene{argv[2], std::string(argv[2]) + "\\Ombrel", argv[3]};
+    save_screen_on_failure(scene.screenshot);
     for (const auto& s : Scenarios) {
         if (std::strcmp(s.name, argv[1]) != 0) continue;
         try {
@@ -60,7 +62,6 @@ int main(int argc, char** argv) {
             std::printf("scenario %s passed\n", s.name);
             return 0;
         } catch (const std::exception& failure) {
-            save_screenshot(scene.screenshot); // the screen as the failure left it
             std::printf("scenario %s FAILED: %s\n", s.name, utf8(failure.what()).c_str());
             return 1;
         }

@@ -87,9 +87,11 @@ App::App(const std::string& program_folder, const std::string& current_folder,
             return window && is_visible(window) ? window : nullptr;
         },
         "the main window", 30000);
-    expect(WaitForInputIdle(process.handle(), 30000) == 0, "the program never became idle");
     controls = children(main);
     expect_number(static_cast<long long>(controls.size()), 44, "number of controls");
+    // The last step of start-up gives the source folder edit the focus.
+    wait_until([this] { return focus_of(main) == (*this)["SourceFolderEdit"]; },
+               "the end of start-up (the focus on SourceFolderEdit)", 30000);
 }
 
 HWND App::operator[](const std::string& name) const {

@@ -7,7 +7,7 @@
 struct Scene {
     std::string work;           // the scenario's own folder (Windows path)
     std::string program_folder; // a fresh copy of the staged program folder inside work
-    std::string screenshot;     // where the scenario's screenshot goes
+    std::string screenshot;     // where the scenario's screenshot goes (a Unix path)
 };
 
 // Starts the program of the scene with its main window up; the current folder is work, so
