@@ -23,11 +23,15 @@ struct ChineseFace {
     const char* names[2];
     const char* file;
 };
+// clang-format off
 constexpr ChineseFace chinese_faces[5] = {
     {{"宋体", "新宋体"}, "SIMSUN.TTC"}, // one collection serves both names
-    {{"楷体_GB2312", "楷体"}, "SIMKAI.TTF"}, {{"仿宋_GB2312", "仿宋"}, "SIMFANG.TTF"},
-    {{"黑体", nullptr}, "simhei.ttf"},       {{"微软雅黑", nullptr}, "msyh.ttf"},
+    {{"楷体_GB2312", "楷体"}, "SIMKAI.TTF"},
+    {{"仿宋_GB2312", "仿宋"}, "SIMFANG.TTF"},
+    {{"黑体", nullptr}, "simhei.ttf"},
+    {{"微软雅黑", nullptr}, "msyh.ttf"},
 };
+// clang-format on
 constexpr const char* yahei_second_file = "msyh_00.ttf";
 
 constexpr double bold_weight = 700;
