@@ -3,6 +3,8 @@
 #pragma once
 #include <wand/MagickWand.h>
 
+#include "imaging/geometry.h"
+
 int to_srgb(MagickWand* image);
 // Shrinks to target_width keeping the aspect ratio; never enlarges.
 int resize_to_width(MagickWand* image, int target_width);
@@ -11,12 +13,3 @@ int composite_watermark(MagickWand* image, MagickWand* watermark, int h_directio
                         int v_direction, int v_margin);
 // 1 for a readable image with one frame and no delay, 0 otherwise.
 int is_still_image(const char* path);
-
-// The top-left corner of a w x h watermark on a W x H image.
-struct Placement {
-    int x;
-    int y;
-};
-Placement place_watermark(int image_width, int image_height, int watermark_width,
-                          int watermark_height, int h_direction, int h_margin, int v_direction,
-                          int v_margin);
