@@ -28,7 +28,8 @@ else()
 endif()
 
 # The program folder that the build stages: the executables, the image library's JPEG coder
-# module under the name start-up checks for, and the default banner.
+# module under the name start-up checks for, and the default banner. The module is copied, not
+# linked: deleting the staged file through Wine must never reach the library's own file.
 set(OMBREL_STAGE_DIR ${CMAKE_BINARY_DIR}/Ombrel)
 
 function(ombrel_stage target)
@@ -46,7 +47,7 @@ if(OMBREL_WIN32)
     add_custom_target(stage_program_folder
         COMMAND ${CMAKE_COMMAND} -E make_directory ${OMBREL_STAGE_DIR}/modules/coders
                 ${OMBREL_STAGE_DIR}/images
-        COMMAND ${CMAKE_COMMAND} -E create_symlink ${jpeg_coder}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${jpeg_coder}
                 ${OMBREL_STAGE_DIR}/modules/coders/IM_MOD_RL_jpeg_.dll
         COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/assets/picture.jpg
                 ${OMBREL_STAGE_DIR}/images/picture.jpg
