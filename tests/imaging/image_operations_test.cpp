@@ -6,7 +6,7 @@
 #include "imaging/image_reader.h"
 #include "imaging/magick.h"
 #include "support/temp_folder.h"
-#include "test_images.h"
+#include "support/test_images.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "imaging/magick.h"
 #include "imaging/text_watermark.h"
 #include "support/temp_folder.h"
-#include "test_images.h"
+#include "support/test_images.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/library_path.h"
 #include "settings/encoding.h"
 #include "support/temp_folder.h"
-#include "test_images.h"
+#include "support/test_images.h"
 
 namespace {
 

@@ -1,62 +1,107 @@
 #include "support/test_images.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
+#include <vector>
 
-#include "imaging/magick.h"
 #include "platform/library_path.h"
 
-namespace {
-
-unique_pixel_wand color(const char* name) {
-    unique_pixel_wand pixel = new_pixel_wand();
-    PixelSetColor(pixel.get(), name);
-    return pixel;
+unique_magick_wand solid_image(int width, int height, const char* colour) {
+    auto wand = new_magick_wand();
+    const auto fill = new_pixel_wand();
+    PixelSetColor(fill.get(), colour);
+    if (MagickNewImage(wand.get(), width, height, fill.get()) != MagickTrue)
+        throw std::runtime_error("cannot make a test image: " + library_error(wand.get()));
+    return wand;
 }
 
-void write(MagickWand* wand, const std::string& path, const char* format) {
-    const std::string target = std::string(format) + ":" + library_path(path.c_str());
-    if (!MagickWriteImages(wand, target.c_str(), MagickTrue))
-        throw std::runtime_error("cannot write test image " + path);
+void save_image(MagickWand* wand, const std::string& path, const char* coder) {
+    const std::string name = std::string(coder) + ":" + library_path(path.c_str());
+    if (MagickWriteImages(wand, name.c_str(), MagickTrue) != MagickTrue)
+        throw std::runtime_error("cannot write " + path + ": " + library_error(wand));
 }
 
-} // namespace
+Colour pixel_at(MagickWand* image, int x, int y) {
+    const auto colour = new_pixel_wand();
+    MagickGetImagePixelColor(image, x, y, colour.get());
+    return {PixelGetRed(colour.get()), PixelGetGreen(colour.get()), PixelGetBlue(colour.get())};
+}
 
-void write_solid_image(const std::string& path, int w, int h, const char* c, const char* format,
-                       int quality) {
+InkBox ink_box(MagickWand* image, const Colour& background) {
+    const int width = static_cast<int>(MagickGetImageWidth(image));
+    const int height = static_cast<int>(MagickGetImageHeight(image));
+    std::vector<float> rgb(std::size_t(width) * height * 3);
+    MagickExportImagePixels(image, 0, 0, width, height, "RGB", FloatPixel, rgb.data());
+    InkBox box{width, height, -1, -1, 0};
+    const float* p = rgb.data();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x, p += 3) {
+            if (std::fabs(p[0] - background.red) <= 0.5 &&
+                std::fabs(p[1] - background.green) <= 0.5 &&
+                std::fabs(p[2] - background.blue) <= 0.5)
+                continue;
+            box.left = std::min(box.left, x);
+            box.top = std::min(box.top, y);
+            box.right = std::max(box.right, x);
+            box.bottom = std::max(box.bottom, y);
+            ++box.pixels;
+        }
+    return box;
+}
+
+std::string library_error(MagickWand* wand) {
+    ExceptionType severity;
+    const unique_magick_memory<char> text(MagickGetException(wand, &severity));
+    return text ? text.get() : "";
+}
+
+void write_solid_image(const std::string& path, int w, int h, const char* colour,
+                       const char* format, int quality) {
     const MagickSession library;
-    const unique_magick_wand wand = new_magick_wand();
-    MagickNewImage(wand.get(), w, h, color(c).get());
+    const auto wand = solid_image(w, h, colour);
     if (quality)
         MagickSetImageCompressionQuality(wand.get(), quality);
-    write(wand.get(), path, format);
+    save_image(wand.get(), path, format);
 }
 
 void write_half_transparent_png(const std::string& path, int w, int h) {
     const MagickSession library;
-    const unique_magick_wand wand = new_magick_wand();
-    MagickNewImage(wand.get(), w, h, color("none").get());
-    const unique_drawing_wand draw = new_drawing_wand();
-    DrawSetFillColor(draw.get(), color("red").get());
+    const auto wand = solid_image(w, h, "none");
+    const auto draw = new_drawing_wand();
+    const auto red = new_pixel_wand();
+    PixelSetColor(red.get(), "red");
+    DrawSetFillColor(draw.get(), red.get());
     DrawRectangle(draw.get(), w / 2, 0, w - 1, h - 1);
     MagickDrawImage(wand.get(), draw.get());
-    write(wand.get(), path, "PNG");
+    save_image(wand.get(), path, "PNG");
 }
 
 void write_animated_gif(const std::string& path, int w, int h) {
     const MagickSession library;
-    const unique_magick_wand wand = new_magick_wand();
-    for (const char* c : {"red", "blue"}) {
-        MagickNewImage(wand.get(), w, h, color(c).get());
-        MagickSetImageDelay(wand.get(), 20);
+    const auto wand = new_magick_wand();
+    for (const char* colour : {"red", "blue"}) {
+        const auto frame = solid_image(w, h, colour);
+        MagickSetImageDelay(frame.get(), 20);
+        MagickAddImage(wand.get(), frame.get());
     }
-    write(wand.get(), path, "GIF");
+    save_image(wand.get(), path, "GIF");
 }
+
+namespace {
+unique_magick_wand read_for_test(const std::string& path) {
+    auto wand = new_magick_wand();
+    if (!MagickReadImage(wand.get(), library_path(path.c_str()).c_str()))
+        return nullptr;
+    return wand;
+}
+} // namespace
 
 ImageFacts inspect_image(const std::string& path) {
     const MagickSession library;
-    const unique_magick_wand wand = new_magick_wand();
     ImageFacts facts;
-    if (!MagickReadImage(wand.get(), library_path(path.c_str()).c_str()))
+    const auto wand = read_for_test(path);
+    if (!wand)
         return facts;
     facts.width = int(MagickGetImageWidth(wand.get()));
     facts.height = int(MagickGetImageHeight(wand.get()));
@@ -66,14 +111,10 @@ ImageFacts inspect_image(const std::string& path) {
     return facts;
 }
 
-Rgb pixel_at(const std::string& path, int x, int y) {
+Colour pixel_at(const std::string& path, int x, int y) {
     const MagickSession library;
-    const unique_magick_wand wand = new_magick_wand();
-    if (!MagickReadImage(wand.get(), library_path(path.c_str()).c_str()))
+    const auto wand = read_for_test(path);
+    if (!wand)
         throw std::runtime_error("cannot read " + path);
-    const unique_pixel_wand pixel = new_pixel_wand();
-    MagickGetImagePixelColor(wand.get(), x, y, pixel.get());
-    auto to8 = [](double v) { return int(v * 255 + 0.5); };
-    return {to8(PixelGetRed(pixel.get())), to8(PixelGetGreen(pixel.get())),
-            to8(PixelGetBlue(pixel.get()))};
+    return pixel_at(wand.get(), x, y);
 }
