@@ -34,11 +34,6 @@ bool may_write(const std::string& output_path, RunState& state, BatchHost& host)
     return false;
 }
 
-void rotate(MagickWand* image, double angle) {
-    const unique_pixel_wand background = new_pixel_wand();
-    MagickRotateImage(image, background.get(), angle);
-}
-
 // The quality of an image is lowered, never raised; 0 means the library knows none.
 void lower_quality(MagickWand* image, int quality) {
     const size_t own = MagickGetImageCompressionQuality(image);
@@ -46,22 +41,6 @@ void lower_quality(MagickWand* image, int quality) {
         MagickSetImageCompression(image, JPEGCompression);
         MagickSetImageCompressionQuality(image, quality);
     }
-}
-
-// The watermark file is read for every image; one that cannot be read is left out silently.
-void stamp_watermark_image(MagickWand* image, const char* path, const PipelineOptions& o) {
-    const unique_magick_wand watermark = new_magick_wand();
-    if (read_image(watermark.get(), path))
-        composite_watermark(image, watermark.get(), o.image_horz.direction, o.image_horz.margin,
-                            o.image_vert.direction, o.image_vert.margin);
-}
-
-// Transparent parts of PNG and GIF sources become white, not the black a JPEG would show.
-void lay_on_white(MagickWand* image) {
-    const unique_pixel_wand white = new_pixel_wand();
-    PixelSetColor(white.get(), "white");
-    MagickSetImageBackgroundColor(image, white.get());
-    MagickExtentImage(image, MagickGetImageWidth(image), MagickGetImageHeight(image), 0, 0);
 }
 
 // Encodes the image and writes it under a partial name in the destination folder, then moves
@@ -109,7 +88,7 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
 
     to_srgb(image.get());
     if (o.rotate)
-        rotate(image.get(), o.angle);
+        rotate_clockwise(image.get(), o.angle);
     if (o.resize)
         resize_to_width(image.get(), o.width);
     if (o.set_quality)
@@ -118,9 +97,11 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
         draw_text_watermark(image.get(), o.text_horz.direction, o.text_horz.margin,
                             o.text_vert.direction, o.text_vert.margin, settings.font, o.opacity,
                             settings.sy_text);
+    // The watermark file is read for every image; one that cannot be read is left out silently.
     if (o.image_watermark)
-        stamp_watermark_image(image.get(), settings.sy_image, o);
-    if (format == "PNG" || format == "GIF")
+        stamp_watermark_file(image.get(), settings.sy_image, o.image_horz.direction,
+                             o.image_horz.margin, o.image_vert.direction, o.image_vert.margin);
+    if (format == "PNG" || format == "GIF") // transparent parts must not turn black
         lay_on_white(image.get());
 
     if (!write_result(image.get(), output_path, output_format(output_path, format))) {

@@ -48,3 +48,24 @@ int is_still_image(const char* path) {
     if (!read_image(wand.get(), path)) return 0;
     return MagickGetImageDelay(wand.get()) == 0 && MagickGetNumberImages(wand.get()) <= 1 ? 1 : 0;
 }
+
+// The background colour stays unset: quarter turns uncover no background.
+void rotate_clockwise(MagickWand* image, double angle) {
+    const auto background = new_pixel_wand();
+    MagickRotateImage(image, background.get(), angle);
+}
+
+bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, int h_margin,
+                          int v_direction, int v_margin) {
+    const auto watermark = new_magick_wand();
+    if (!read_image(watermark.get(), path)) return false;
+    composite_watermark(image, watermark.get(), h_direction, h_margin, v_direction, v_margin);
+    return true;
+}
+
+void lay_on_white(MagickWand* image) {
+    const auto white = new_pixel_wand();
+    PixelSetColor(white.get(), "white");
+    MagickSetImageBackgroundColor(image, white.get());
+    MagickExtentImage(image, MagickGetImageWidth(image), MagickGetImageHeight(image), 0, 0);
+}

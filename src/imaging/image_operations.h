@@ -13,3 +13,15 @@ int composite_watermark(MagickWand* image, MagickWand* watermark, int h_directio
                         int v_direction, int v_margin);
 // 1 for a readable image with one frame and no delay, 0 otherwise.
 int is_still_image(const char* path);
+
+// Steps the batch and the previews share.
+
+// Rotates clockwise by angle degrees.
+void rotate_clockwise(MagickWand* image, double angle);
+// Reads the watermark image file (a program path) and blends it over image; a file that
+// cannot be read leaves image as it is. False in that case.
+bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, int h_margin,
+                          int v_direction, int v_margin);
+// Lays the image on a white canvas of its own size: transparent parts become white, not the
+// black a JPEG would show.
+void lay_on_white(MagickWand* image);
