@@ -1,6 +1,7 @@
 #include "core/image_pipeline.h"
 
 #include <cstring>
+#include <utility>
 
 #include <windows.h>
 
@@ -32,6 +33,26 @@ bool may_write(const std::string& output_path, RunState& state, BatchHost& host)
     host.show_message("你取消了本次图片处理", "提示", MessageIcon::Information);
     state.overwrite_answer = 0;
     return false;
+}
+
+// Reads the source. An image that is to be shrunk a lot is decoded straight at a fraction of
+// its size when its format allows (JPEG): the result is the same to the eye, at a fraction of
+// the time and memory. stored receives the size the picture stands for, after the rotation.
+bool read_source(MagickWand* image, const std::string& path, const PipelineOptions& o,
+                 ImageSize& stored) {
+    const bool quarter_turn = o.rotate && (o.angle == 90 || o.angle == 270);
+    int scale = 1;
+    if (o.resize) {
+        stored = stored_image_size(path.c_str());
+        scale = jpeg_decode_scale(quarter_turn ? stored.height : stored.width, o.width);
+    }
+    if (!read_image(image, path.c_str(), scale))
+        return false;
+    if (scale == 1)
+        stored = {int(MagickGetImageWidth(image)), int(MagickGetImageHeight(image))};
+    if (quarter_turn)
+        std::swap(stored.width, stored.height);
+    return true;
 }
 
 // The quality of an image is lowered, never raised; 0 means the library knows none.
@@ -75,7 +96,8 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
         return ImageOutcome::Cancelled;
 
     const unique_magick_wand image = new_magick_wand();
-    if (!read_image(image.get(), source_path.c_str())) {
+    ImageSize stored;
+    if (!read_source(image.get(), source_path, o, stored)) {
         host.append_log_line(formatted("读取 %s 出错", source_path).c_str());
         return ImageOutcome::ReadFailure;
     }
@@ -90,7 +112,7 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
     if (o.rotate)
         rotate_clockwise(image.get(), o.angle);
     if (o.resize)
-        resize_to_width(image.get(), o.width);
+        resize_to_width(image.get(), o.width, stored.width, stored.height);
     if (o.set_quality)
         lower_quality(image.get(), o.quality);
     if (o.text_watermark)

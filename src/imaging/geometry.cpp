@@ -8,6 +8,13 @@ int resized_height(int width, int height, int target_width) {
     return scaled > 0 ? static_cast<int>(scaled) : 1;
 }
 
+int jpeg_decode_scale(int width, int target_width) {
+    if (target_width < 1)
+        return 1;
+    const int64_t scale = width / (int64_t{2} * target_width);
+    return scale < 1 ? 1 : scale > 8 ? 8 : static_cast<int>(scale);
+}
+
 // Integer division truncates toward zero, so a watermark wider than the image is centred
 // with a negative offset and clipped evenly on both sides.
 Placement place_watermark(int image_width, int image_height, int watermark_width,

@@ -22,11 +22,14 @@ int to_srgb(MagickWand* image) {
     return 0;
 }
 
-// A target below one pixel is no width at all, so nothing is done.
 int resize_to_width(MagickWand* image, int target_width) {
-    const int width = image_width(image);
+    return resize_to_width(image, target_width, image_width(image), image_height(image));
+}
+
+// A target below one pixel is no width at all, so nothing is done.
+int resize_to_width(MagickWand* image, int target_width, int width, int height) {
     if (target_width < 1 || width <= target_width) return 0;
-    MagickResizeImage(image, target_width, resized_height(width, image_height(image), target_width),
+    MagickResizeImage(image, target_width, resized_height(width, height, target_width),
                       LanczosFilter, 1.0);
     return 0;
 }

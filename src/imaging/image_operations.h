@@ -8,6 +8,9 @@
 int to_srgb(MagickWand* image);
 // Shrinks to target_width keeping the aspect ratio; never enlarges.
 int resize_to_width(MagickWand* image, int target_width);
+// The same for an image that was decoded smaller than the width x height it stands for: the
+// result has the size the full picture would have been shrunk to.
+int resize_to_width(MagickWand* image, int target_width, int width, int height);
 // Blends watermark over image at the placed position; watermark stays unchanged.
 int composite_watermark(MagickWand* image, MagickWand* watermark, int h_direction, int h_margin,
                         int v_direction, int v_margin);

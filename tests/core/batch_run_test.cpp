@@ -232,3 +232,31 @@ TEST_F(BatchRun, SubfolderModeReportsAMirrorThatCannotBeMadeAndStillCompletes) {
     EXPECT_EQ(host_.questions.size(), 1u); // the completion question follows the error
     EXPECT_EQ(host_.focus, FormControl::TargetFolderButton);
 }
+
+TEST_F(BatchRun, LargeJpegsShrunkOnLoadComeOutAtTheExactSizeAndLookTheSame) {
+    // Odd sizes, where a decoder's rounding could make the shrunk height differ by a pixel.
+    write_solid_image(source("wide.jpg"), 2800, 2007, "orange", "JPEG", 92);
+    write_solid_image(source("tall.jpg"), 1601, 4803, "teal", "JPEG", 92);
+    form_.width_check = true;
+    form_.width_edit = "700";
+    EXPECT_EQ(run().written, 2);
+    const ImageFacts wide = inspect_image(target("wide.jpg"));
+    EXPECT_EQ(wide.width, 700);
+    EXPECT_EQ(wide.height, 2007 * 700 / 2800); // 501; from the half-size decode it would be 502
+    const ImageFacts tall = inspect_image(target("tall.jpg"));
+    EXPECT_EQ(tall.width, 700);
+    EXPECT_EQ(tall.height, 4803 * 700 / 1601);
+    const Colour c = pixel_at(target("wide.jpg"), 350, 260);
+    EXPECT_NEAR(c.red, 1.0, 0.03);
+    EXPECT_NEAR(c.green, 0.647, 0.03);
+
+    // A quarter turn makes the height the width that counts.
+    host_ = RecordingHost();
+    host_.answers = {true};
+    form_.rotate_check = true;
+    form_.rotate_combo = 0;
+    EXPECT_EQ(run().written, 2);
+    const ImageFacts turned = inspect_image(target("tall.jpg"));
+    EXPECT_EQ(turned.width, 700);
+    EXPECT_EQ(turned.height, 1601 * 700 / 4803);
+}
