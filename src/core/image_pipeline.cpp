@@ -1,6 +1,7 @@
 #include "core/image_pipeline.h"
 
 #include <cstring>
+#include <utility>
 
 #include <windows.h>
 
@@ -34,9 +35,24 @@ bool may_write(const std::string& output_path, RunState& state, BatchHost& host)
     return false;
 }
 
-void rotate(MagickWand* image, double angle) {
-    const unique_pixel_wand background = new_pixel_wand();
-    MagickRotateImage(image, background.get(), angle);
+// Reads the source. An image that is to be shrunk a lot is decoded straight at a fraction of
+// its size when its format allows (JPEG): the result is the same to the eye, at a fraction of
+// the time and memory. stored receives the size the picture stands for, after the rotation.
+bool read_source(MagickWand* image, const std::string& path, const PipelineOptions& o,
+                 ImageSize& stored) {
+    const bool quarter_turn = o.rotate && (o.angle == 90 || o.angle == 270);
+    int scale = 1;
+    if (o.resize) {
+        stored = stored_image_size(path.c_str());
+        scale = jpeg_decode_scale(quarter_turn ? stored.height : stored.width, o.width);
+    }
+    if (!read_image(image, path.c_str(), scale))
+        return false;
+    if (scale == 1)
+        stored = {int(MagickGetImageWidth(image)), int(MagickGetImageHeight(image))};
+    if (quarter_turn)
+        std::swap(stored.width, stored.height);
+    return true;
 }
 
 // The quality of an image is lowered, never raised; 0 means the library knows none.
@@ -46,22 +62,6 @@ void lower_quality(MagickWand* image, int quality) {
         MagickSetImageCompression(image, JPEGCompression);
         MagickSetImageCompressionQuality(image, quality);
     }
-}
-
-// The watermark file is read for every image; one that cannot be read is left out silently.
-void stamp_watermark_image(MagickWand* image, const char* path, const PipelineOptions& o) {
-    const unique_magick_wand watermark = new_magick_wand();
-    if (read_image(watermark.get(), path))
-        composite_watermark(image, watermark.get(), o.image_horz.direction, o.image_horz.margin,
-                            o.image_vert.direction, o.image_vert.margin);
-}
-
-// Transparent parts of PNG and GIF sources become white, not the black a JPEG would show.
-void lay_on_white(MagickWand* image) {
-    const unique_pixel_wand white = new_pixel_wand();
-    PixelSetColor(white.get(), "white");
-    MagickSetImageBackgroundColor(image, white.get());
-    MagickExtentImage(image, MagickGetImageWidth(image), MagickGetImageHeight(image), 0, 0);
 }
 
 // Encodes the image and writes it under a partial name in the destination folder, then moves
@@ -96,7 +96,8 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
         return ImageOutcome::Cancelled;
 
     const unique_magick_wand image = new_magick_wand();
-    if (!read_image(image.get(), source_path.c_str())) {
+    ImageSize stored;
+    if (!read_source(image.get(), source_path, o, stored)) {
         host.append_log_line(formatted("读取 %s 出错", source_path).c_str());
         return ImageOutcome::ReadFailure;
     }
@@ -109,18 +110,20 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
 
     to_srgb(image.get());
     if (o.rotate)
-        rotate(image.get(), o.angle);
+        rotate_clockwise(image.get(), o.angle);
     if (o.resize)
-        resize_to_width(image.get(), o.width);
+        resize_to_width(image.get(), o.width, stored.width, stored.height);
     if (o.set_quality)
         lower_quality(image.get(), o.quality);
     if (o.text_watermark)
         draw_text_watermark(image.get(), o.text_horz.direction, o.text_horz.margin,
                             o.text_vert.direction, o.text_vert.margin, settings.font, o.opacity,
                             settings.sy_text);
+    // The watermark file is read for every image; one that cannot be read is left out silently.
     if (o.image_watermark)
-        stamp_watermark_image(image.get(), settings.sy_image, o);
-    if (format == "PNG" || format == "GIF")
+        stamp_watermark_file(image.get(), settings.sy_image, o.image_horz.direction,
+                             o.image_horz.margin, o.image_vert.direction, o.image_vert.margin);
+    if (format == "PNG" || format == "GIF") // transparent parts must not turn black
         lay_on_white(image.get());
 
     if (!write_result(image.get(), output_path, output_format(output_path, format))) {

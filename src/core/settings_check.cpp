@@ -39,12 +39,44 @@ AxisTexts axis_texts(MarginAxis axis) {
     return {"图片水印", "上", "下", FormControl::ImageVertEdit};
 }
 
-// Text watermark: its text (refused when empty, too long for the record, or Chinese in a font
-// that cannot show it), opacity, position and margins.
+std::optional<CheckRefusal> run_checks(const FormSnapshot& form, const std::string& source_folder,
+                                       Settings& settings, BatchHost& host,
+                                       const CheckEnvironment& env, std::string& target) {
+    if (auto refusal = check_source_folder(source_folder, host, env))
+        return refusal;
+    if (auto refusal = check_width(form, settings, host))
+        return refusal;
+    settings.quanlity = form.quality_combo;
+    if (auto refusal = check_text_watermark(form, settings, host, env, TextCheckFor::Batch))
+        return refusal;
+    if (auto refusal = check_image_watermark(form, settings, host, env))
+        return refusal;
+    target = trimmed(form.target_folder_edit);
+    if (target.empty())
+        return refuse(host, "请选择图片处理后保存到哪个文件夹", FormControl::TargetFolderButton);
+    if (!env.is_directory(target) && !env.create_directory(target))
+        return refuse(host, "创建图片处理后保存到的文件夹时出错", FormControl::TargetFolderButton);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<CheckRefusal> check_source_folder(const std::string& source_folder, BatchHost& host,
+                                                const CheckEnvironment& env) {
+    if (source_folder.empty())
+        return refuse(host, "请选择图片源文件夹", FormControl::SourceFolderButton);
+    if (!env.is_directory(source_folder))
+        return refuse(host, "图片源文件夹不存在，请重新选择", FormControl::SourceFolderButton);
+    return std::nullopt;
+}
+
+// A text too long for the record is refused while it is to be drawn; switched off, the text
+// is only kept for the next run, and what does not fit is cut.
 std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Settings& settings,
-                                                 BatchHost& host, const CheckEnvironment& env) {
+                                                 BatchHost& host, const CheckEnvironment& env,
+                                                 TextCheckFor purpose) {
     const std::string text = trimmed(form.text_edit);
-    if (form.text_watermark_check) {
+    if (form.text_watermark_check || purpose == TextCheckFor::Preview) {
         if (text.empty())
             return refuse(host, "请输入水印文字内容", FormControl::TextEdit);
         if (text.size() >= sizeof settings.sy_text)
@@ -52,10 +84,11 @@ std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Setti
                           FormControl::TextEdit);
         if (has_non_ascii(text.c_str()) && !env.font_shows_chinese(settings.font))
             return refuse(host,
-                          "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。",
+                          purpose == TextCheckFor::Batch
+                              ? "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。"
+                              : "水印文字中含有中文，你需要选择一个中文字体，否则中文会显示乱码。",
                           FormControl::FontButton, MessageIcon::Warning);
     }
-    // Switched off, the text is only kept for the next run; what does not fit is cut.
     copy_to_field(settings.sy_text, text.data(), text.size());
     settings.sy_text_opacity = form.text_opacity_combo;
     settings.sy_text_w_direction = form.text_horz_combo;
@@ -85,30 +118,6 @@ std::optional<CheckRefusal> check_image_watermark(const FormSnapshot& form, Sett
     return check_margin(MarginAxis::ImageVert, form.image_vert_combo, form.image_vert_edit,
                         settings.sy_image_h_value, host);
 }
-
-std::optional<CheckRefusal> run_checks(const FormSnapshot& form, const std::string& source_folder,
-                                       Settings& settings, BatchHost& host,
-                                       const CheckEnvironment& env, std::string& target) {
-    if (source_folder.empty())
-        return refuse(host, "请选择图片源文件夹", FormControl::SourceFolderButton);
-    if (!env.is_directory(source_folder))
-        return refuse(host, "图片源文件夹不存在，请重新选择", FormControl::SourceFolderButton);
-    if (auto refusal = check_width(form, settings, host))
-        return refusal;
-    settings.quanlity = form.quality_combo;
-    if (auto refusal = check_text_watermark(form, settings, host, env))
-        return refusal;
-    if (auto refusal = check_image_watermark(form, settings, host, env))
-        return refusal;
-    target = trimmed(form.target_folder_edit);
-    if (target.empty())
-        return refuse(host, "请选择图片处理后保存到哪个文件夹", FormControl::TargetFolderButton);
-    if (!env.is_directory(target) && !env.create_directory(target))
-        return refuse(host, "创建图片处理后保存到的文件夹时出错", FormControl::TargetFolderButton);
-    return std::nullopt;
-}
-
-} // namespace
 
 std::string trimmed(const std::string& text) {
     std::vector<char> buffer(text.begin(), text.end());

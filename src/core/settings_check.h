@@ -39,10 +39,27 @@ CheckResult check_settings(const FormSnapshot& form, const std::string& source_f
 
 // The pieces the preview commands share with the batch.
 
+// The source folder text (trimmed) is not empty and names a folder.
+std::optional<CheckRefusal> check_source_folder(const std::string& source_folder, BatchHost& host,
+                                                const CheckEnvironment& env);
+
 // Width: with the box checked, 1 to 9999 or a refusal; unchecked, an empty or non-number text
 // resets the width to 750 and a number leaves it alone.
 std::optional<CheckRefusal> check_width(const FormSnapshot& form, Settings& settings,
                                         BatchHost& host);
+
+// The text watermark's checks and values: its text (for the batch only while the group is
+// switched on; the text preview always needs one, and refuses a font without Chinese in words
+// of its own), opacity, positions and margins.
+enum class TextCheckFor { Batch, Preview };
+std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Settings& settings,
+                                                 BatchHost& host, const CheckEnvironment& env,
+                                                 TextCheckFor purpose);
+
+// The image watermark's checks and values: its file (while the group is switched on),
+// positions and margins.
+std::optional<CheckRefusal> check_image_watermark(const FormSnapshot& form, Settings& settings,
+                                                  BatchHost& host, const CheckEnvironment& env);
 
 // The two axes of the two watermarks.
 enum class MarginAxis { TextHorz, TextVert, ImageHorz, ImageVert };

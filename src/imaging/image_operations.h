@@ -3,20 +3,28 @@
 #pragma once
 #include <wand/MagickWand.h>
 
+#include "imaging/geometry.h"
+
 int to_srgb(MagickWand* image);
 // Shrinks to target_width keeping the aspect ratio; never enlarges.
 int resize_to_width(MagickWand* image, int target_width);
+// The same for an image that was decoded smaller than the width x height it stands for: the
+// result has the size the full picture would have been shrunk to.
+int resize_to_width(MagickWand* image, int target_width, int width, int height);
 // Blends watermark over image at the placed position; watermark stays unchanged.
 int composite_watermark(MagickWand* image, MagickWand* watermark, int h_direction, int h_margin,
                         int v_direction, int v_margin);
 // 1 for a readable image with one frame and no delay, 0 otherwise.
 int is_still_image(const char* path);
 
-// The top-left corner of a w x h watermark on a W x H image.
-struct Placement {
-    int x;
-    int y;
-};
-Placement place_watermark(int image_width, int image_height, int watermark_width,
-                          int watermark_height, int h_direction, int h_margin, int v_direction,
-                          int v_margin);
+// Steps the batch and the previews share.
+
+// Rotates clockwise by angle degrees.
+void rotate_clockwise(MagickWand* image, double angle);
+// Reads the watermark image file (a program path) and blends it over image; a file that
+// cannot be read leaves image as it is. False in that case.
+bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, int h_margin,
+                          int v_direction, int v_margin);
+// Lays the image on a white canvas of its own size: transparent parts become white, not the
+// black a JPEG would show.
+void lay_on_white(MagickWand* image);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/path_tests.h"
+#include "imaging/text_watermark.h"
 #include "settings/text.h"
 #include "ui/app_state.h"
 #include "ui/batch_worker.h"
@@ -93,7 +94,7 @@ void on_font_button(int) {
     char text[1024] = {};
     GetWindowTextA(TextEdit, text, sizeof text);
     const char* watermark = trim(text);
-    if (*watermark && has_non_ascii(watermark) && !font_can_show_chinese(TheSettings.font)) {
+    if (*watermark && has_non_ascii(watermark) && !font_shows_chinese(TheSettings.font)) {
         MessageBoxA(MainWindow,
                     "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。", "提示",
                     MB_ICONWARNING);

@@ -36,8 +36,3 @@ void preview_image_watermark() {
 void create_preview_window(HINSTANCE /*instance*/, HICON /*icon*/) {
     // Connects to the preview window, created hidden.
 }
-
-int font_can_show_chinese(const FontSpec& /*font*/) {
-    // Connects to font_shows_chinese; until then no font is refused.
-    return 1;
-}

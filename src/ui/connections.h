@@ -3,8 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include "settings/settings.h"
-
 // Online services: opens a page of the product web site ("/", "/help.html", ...) in the
 // browser through open_web_page.
 void open_site_page(const char* page);
@@ -29,5 +27,3 @@ void preview_text_watermark();
 void preview_image_watermark();
 void create_preview_window(HINSTANCE instance, HICON icon);
 
-// Imaging: whether the watermark font can draw Chinese (font_shows_chinese).
-int font_can_show_chinese(const FontSpec& font);

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "core/path_tests.h"
+#include "imaging/text_watermark.h"
 #include "settings/config_file.h"
 #include "settings/program_folder.h"
 #include "ui/app_state.h"
@@ -137,7 +138,7 @@ int start_and_run(HINSTANCE instance, int show_command) {
     find_program_folder();
     check_installation();
     SetCurrentDirectoryA(ProgramFolder);
-    // build_font_paths() of the text watermark connects here, before the registry step.
+    build_font_paths();
     ensure_image_library_registry(ProgramFolder);
 
     Instance = instance;

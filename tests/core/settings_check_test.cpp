@@ -308,3 +308,24 @@ TEST(CheckSettings, TheTargetFolderIsCreatedOnlyWhenMissing) {
     EXPECT_EQ(env.created, std::vector<std::string>{"T\\new"});
     EXPECT_EQ(c.result.target_folder, "T\\new");
 }
+
+TEST(CheckSettings, TheTextPreviewNeedsItsTextWhateverTheSwitchAndWarnsInItsOwnWords) {
+    FormSnapshot f = valid_form();
+    f.text_watermark_check = false;
+    RecordingHost host;
+    Settings s = default_settings();
+    const auto empty = check_text_watermark(f, s, host, FakeEnvironment(), TextCheckFor::Preview);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->focus, FormControl::TextEdit);
+    EXPECT_EQ(host.messages.at(0).text, "请输入水印文字内容");
+
+    f.text_edit = "水印";
+    const auto chinese = check_text_watermark(f, s, host, FakeEnvironment(), TextCheckFor::Preview);
+    ASSERT_TRUE(chinese);
+    EXPECT_EQ(chinese->focus, FormControl::FontButton);
+    EXPECT_EQ(host.messages.at(1).text,
+              "水印文字中含有中文，你需要选择一个中文字体，否则中文会显示乱码。");
+    EXPECT_EQ(host.messages.at(1).icon, MessageIcon::Warning);
+    // The batch does not look at the text while the group is off.
+    EXPECT_FALSE(check_text_watermark(f, s, host, FakeEnvironment(), TextCheckFor::Batch));
+}

@@ -1,0 +1,30 @@
+// The geometry of resizing and of watermark placement: pure arithmetic on sizes, shared by the
+// batch and the previews. Directions are the placement codes 1 (left or top), 2 (centred) and
+// 3 (right or bottom); any other value acts as 3.
+#pragma once
+
+// The height of a width x height image shrunk to target_width, truncated, at least 1.
+int resized_height(int width, int height, int target_width);
+
+// How much smaller a JPEG of that width may be decoded when it is then shrunk to target_width:
+// the largest whole factor, at most 8, that leaves at least twice the target width, so the
+// final resize still has the detail it needs. 1 means a decode at full size.
+int jpeg_decode_scale(int width, int target_width);
+
+// The top-left corner of a watermark on an image; it may lie outside the image.
+struct Placement {
+    int x;
+    int y;
+};
+Placement place_watermark(int image_width, int image_height, int watermark_width,
+                          int watermark_height, int h_direction, int h_margin, int v_direction,
+                          int v_margin);
+
+// Where the text starts (x) and where its baseline lies (y), from the image size and the
+// font metrics: m1 character height, m3 descender (negative), m11 advance width.
+struct TextPlacement {
+    double x;
+    double y;
+};
+TextPlacement place_text(double image_width, double image_height, double m1, double m3, double m11,
+                         int h_direction, int h_margin, int v_direction, int v_margin);

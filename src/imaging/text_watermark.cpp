@@ -1,0 +1,141 @@
+#include "imaging/text_watermark.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "core/path_tests.h"
+#include "imaging/magick.h"
+#include "imaging/system_fonts.h"
+#include "platform/library_path.h"
+#include "settings/encoding.h"
+
+char FontFilePaths[5][260];
+
+namespace {
+
+// The Chinese face names whose font files the program knows, matched in this order; each row
+// names its file in FontFilePaths at the same index.
+struct ChineseFace {
+    const char* names[2];
+    const char* file;
+};
+// clang-format off
+constexpr ChineseFace chinese_faces[5] = {
+    {{"宋体", "新宋体"}, "SIMSUN.TTC"}, // one collection serves both names
+    {{"楷体_GB2312", "楷体"}, "SIMKAI.TTF"},
+    {{"仿宋_GB2312", "仿宋"}, "SIMFANG.TTF"},
+    {{"黑体", nullptr}, "simhei.ttf"},
+    {{"微软雅黑", nullptr}, "msyh.ttf"},
+};
+// clang-format on
+constexpr const char* yahei_second_file = "msyh_00.ttf";
+
+constexpr double bold_weight = 700;
+
+// The row of the font table for face_name (compared whole and case-sensitively), or -1.
+int chinese_face_row(const char* face_name) {
+    for (int row = 0; row < 5; ++row)
+        for (const char* name : chinese_faces[row].names)
+            if (name && std::strcmp(name, face_name) == 0) return row;
+    return -1;
+}
+
+void build_font_path(int row, const char* fonts_folder, const char* file) {
+    std::snprintf(FontFilePaths[row], sizeof FontFilePaths[row], "%s\\%s", fonts_folder, file);
+}
+
+unique_magick_memory<double> query_metrics(MagickWand* image, DrawingWand* drawing,
+                                           const std::string& text) {
+    return unique_magick_memory<double>(MagickQueryFontMetrics(image, drawing, text.c_str()));
+}
+
+// Metrics, for text in the chosen font or, when the library cannot use that font at all, in
+// the platform's fallback font; nothing when neither serves.
+unique_magick_memory<double> metrics_with_usable_font(MagickWand* image, DrawingWand* drawing,
+                                                      const std::string& text) {
+    auto metrics = query_metrics(image, drawing, text);
+    if (metrics) return metrics;
+    const std::string fallback = fallback_font_file();
+    if (fallback.empty()) return nullptr;
+    DrawSetFont(drawing, fallback.c_str());
+    return query_metrics(image, drawing, text);
+}
+
+} // namespace
+
+// Only the YaHei file has a second name to try. When the fonts folder is unknown the paths
+// stay empty and name no file at all.
+void build_font_paths() {
+    char fonts_folder[MAX_PATH] = "";
+    std::memset(FontFilePaths, 0, sizeof FontFilePaths);
+    if (!special_folder_path(CSIDL_FONTS, fonts_folder)) return;
+    for (int row = 0; row < 5; ++row)
+        build_font_path(row, fonts_folder, chinese_faces[row].file);
+    if (!file_exists(FontFilePaths[4])) build_font_path(4, fonts_folder, yahei_second_file);
+}
+
+// Each step falls through to the next: the program's table of Chinese font files, then the
+// system's font list, then the library's own lookup by family name. The library takes UTF-8
+// only, so the face name is converted before it leaves the program.
+void select_watermark_font(DrawingWand* drawing, const char* face_name) {
+    const int row = chinese_face_row(face_name);
+    if (row >= 0 && file_exists(FontFilePaths[row])) {
+        DrawSetFont(drawing, library_path(FontFilePaths[row]).c_str());
+        return;
+    }
+    const std::string family = gbk_to_utf8(std::string(face_name));
+    const bool bold = DrawGetFontWeight(drawing) >= bold_weight;
+    const bool italic = DrawGetFontStyle(drawing) == ItalicStyle;
+    const std::string file = system_font_file(family, bold, italic);
+    if (!file.empty())
+        DrawSetFont(drawing, file.c_str());
+    else
+        DrawSetFontFamily(drawing, family.c_str());
+}
+
+// Style and weight are set before the font is chosen, so that the system's font list can give
+// the bold or italic file; the library still gets both, for the faces it looks up itself.
+int draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_direction,
+                        int v_margin, const FontSpec& font, double opacity, const char* text) {
+    const auto drawing = new_drawing_wand();
+    const double width = static_cast<double>(MagickGetImageWidth(image));
+    const double height = static_cast<double>(MagickGetImageHeight(image));
+    DrawSetTextEncoding(drawing.get(), "UTF-8");
+    if (font.isItalic) DrawSetFontStyle(drawing.get(), ItalicStyle);
+    if (font.isWeight) DrawSetFontWeight(drawing.get(), bold_weight);
+    select_watermark_font(drawing.get(), font.fontName);
+    DrawSetFontSize(drawing.get(), font.fontSize);
+    const std::string utf8_text = gbk_to_utf8(std::string(text));
+
+    const auto colour = new_pixel_wand();
+    PixelSetColor(colour.get(), font.htmlColor);
+    DrawSetFillColor(drawing.get(), colour.get());
+    if (opacity < 1.0) DrawSetFillOpacity(drawing.get(), opacity);
+
+    const auto m = metrics_with_usable_font(image, drawing.get(), utf8_text);
+    if (!m) return 0;
+    const TextPlacement at = place_text(width, height, m.get()[1], m.get()[3], m.get()[11],
+                                        h_direction, h_margin, v_direction, v_margin);
+    MagickAnnotateImage(image, drawing.get(), at.x, at.y, 0.0, utf8_text.c_str());
+    return 0;
+}
+
+// A font that really has the glyph draws "国" wider than "a"; a font without it draws nothing
+// or a narrow placeholder. A face the library cannot use at all shows no Chinese either.
+int font_shows_chinese(const FontSpec& font) {
+    const MagickSession session;
+    const auto canvas = new_magick_wand();
+    const auto background = new_pixel_wand();
+    MagickNewImage(canvas.get(), 32, 32, background.get());
+    const auto drawing = new_drawing_wand();
+    DrawSetTextEncoding(drawing.get(), "UTF-8");
+    select_watermark_font(drawing.get(), font.fontName);
+
+    const auto latin = query_metrics(canvas.get(), drawing.get(), "a");
+    const auto chinese = query_metrics(canvas.get(), drawing.get(), gbk_to_utf8(std::string("国")));
+    return latin && chinese && latin.get()[9] < chinese.get()[9] ? 1 : 0;
+}
