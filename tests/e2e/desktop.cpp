@@ -341,10 +341,11 @@ BoxIcon icon_of(HWND box) {
     return best;
 }
 
-HWND visible_message_box(DWORD process_id) {
+HWND visible_message_box(DWORD process_id, const std::string& text) {
     for (HWND window : top_windows(process_id, "#32770"))
         if (is_visible(window) && GetDlgItem(window, 0xFFFF) &&
-            !find_child(window, "SysTreeView32"))
+            !find_child(window, "SysTreeView32") &&
+            (text.empty() || text_of(GetDlgItem(window, 0xFFFF)) == text))
             return window;
     return nullptr;
 }
@@ -363,11 +364,12 @@ std::string windows_shown(DWORD process_id) {
     return list.empty() ? " none" : list;
 }
 
-MessageBoxView wait_message_box(DWORD process_id, DWORD timeout_ms) {
+MessageBoxView wait_message_box(DWORD process_id, DWORD timeout_ms, const std::string& text) {
     HWND window = nullptr;
     try {
-        window = wait_for_window([&] { return visible_message_box(process_id); }, "a message box",
-                                 timeout_ms);
+        window =
+            wait_for_window([&] { return visible_message_box(process_id, text); },
+                            text.empty() ? "a message box" : "the message box " + text, timeout_ms);
     } catch (const ScenarioFailure& failure) {
         throw ScenarioFailure(std::string(failure.what()) + "; the program shows" +
                               windows_shown(process_id));
@@ -417,17 +419,32 @@ void press_dialog_button(HWND dialog, int id) {
     wait_until([&] { return !IsWindow(dialog) || !is_visible(dialog); }, "the dialog to close");
 }
 
-// ImageMagick's import reads the X screen itself: a copy through GDI would miss what other
-// processes draw. path is a Unix path.
-void save_screenshot(const std::string& path) {
+bool run_unix(const std::string& command_line) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::string command = "start.exe /wait /unix /usr/bin/import -window root " + path;
+    std::string command = "start.exe /wait /unix " + command_line;
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-        return;
-    WaitForSingleObject(process.hProcess, 30000);
+        return false;
+    const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    return ended && code == 0;
+}
+
+std::string unix_path(const std::string& windows_path) {
+    expect(windows_path.rfind("Z:\\", 0) == 0, "not a path on drive Z: " + windows_path);
+    std::string path = windows_path.substr(2);
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path;
+}
+
+// ImageMagick's import reads the X screen itself: a copy through GDI would miss what other
+// processes draw.
+void save_screenshot(const std::string& path) {
+    run_unix("/usr/bin/import -window root " + path);
 }

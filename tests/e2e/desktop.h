@@ -87,7 +87,9 @@ struct MessageBoxView {
     std::vector<int> buttons; // IDOK, IDYES, IDNO, ...
 };
 
-MessageBoxView wait_message_box(DWORD process_id, DWORD timeout_ms = 10000);
+// The first message box of the process, or the one with the given text when there are two.
+MessageBoxView wait_message_box(DWORD process_id, DWORD timeout_ms = 10000,
+                                const std::string& text = "");
 // Presses one of its buttons and waits until it is gone.
 void answer(const MessageBoxView& box, int button);
 // Waits for a message box and expects its caption, text, icon and buttons.
@@ -101,5 +103,11 @@ HWND wait_dialog_with_child(DWORD process_id, const char* child_class, int child
 // Presses a dialog button by identifier and waits until the dialog is gone.
 void press_dialog_button(HWND dialog, int id);
 
-// The whole screen as a BMP file.
+// Runs a Unix program (its path and arguments, no shell) and waits for it; true when it
+// ended with status 0.
+bool run_unix(const std::string& command_line);
+// The Unix path of a path on drive Z:.
+std::string unix_path(const std::string& windows_path);
+
+// The whole X screen as a PNG file (a Unix path).
 void save_screenshot(const std::string& path);

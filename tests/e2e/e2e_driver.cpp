@@ -39,6 +39,11 @@ const struct {
     {"about_box", about_box},
     {"desktop_shortcut", desktop_shortcut},
     {"closing", closing},
+    {"run_overwrite_yes", run_overwrite_yes},
+    {"run_overwrite_no", run_overwrite_no},
+    {"failed_check_focus", failed_check_focus},
+    {"log_window_lines", log_window_lines},
+    {"close_during_run", close_during_run},
 };
 
 } // namespace

@@ -17,3 +17,9 @@ void image_dialog(Scene& scene);
 void about_box(Scene& scene);
 void desktop_shortcut(Scene& scene);
 void closing(Scene& scene);
+
+void run_overwrite_yes(Scene& scene);
+void run_overwrite_no(Scene& scene);
+void failed_check_focus(Scene& scene);
+void log_window_lines(Scene& scene);
+void close_during_run(Scene& scene);
