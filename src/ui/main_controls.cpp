@@ -35,6 +35,7 @@ constexpr DWORD ReadOnlyEdit = ES_AUTOHSCROLL | ES_READONLY;
 
 // Creation order is stacking order: each group box comes after the controls inside it, and
 // the watermark check boxes after their group box, on its caption.
+// clang-format off: one control a line, as the table of the form reads
 const ControlSpec Controls[] = {
     {&BannerStatic, "static", "图片", BannerStaticId, SS_BITMAP | SS_NOTIFY, false, 0, 0, 681, 80},
     {&SourceFolderLabel, "static", "图片源文件夹：", SourceFolderLabelId, SS_NOTIFY, false, 12, 103,
@@ -88,6 +89,8 @@ const ControlSpec Controls[] = {
     {&ProgressBar, PROGRESS_CLASSA, "", 0, 0, false, 12, 478, 549, 20},
     {&StartButton, "button", "开始处理", 0, BS_PUSHBUTTON, false, 571, 476, 97, 24},
 };
+// clang-format on
+
 static_assert(sizeof Controls / sizeof Controls[0] == 44, "the main window has 44 controls");
 
 // The entries of each list; the stored settings keep the index into these.

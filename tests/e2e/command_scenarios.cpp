@@ -164,17 +164,34 @@ void target_folder_browse(Scene& scene) {
     expect_text(text_of(app["TargetFolderEdit"]), desktop, "the chosen target folder");
 }
 
+namespace {
+
+// Chooses the first face of the open font dialog that one of the names spells; returns it.
+std::string choose_face(HWND dialog, const std::vector<std::string>& names) {
+    const HWND faces = find_child_id(dialog, cmb1);
+    std::string chosen;
+    choose_entry(faces, entry_index(
+                            faces,
+                            [&](int, const std::string& e) {
+                                for (const std::string& name : names)
+                                    if (e == name)
+                                        chosen = e;
+                                return !chosen.empty();
+                            },
+                            names.front()));
+    return chosen;
+}
+
+} // namespace
+
 void font_dialog(Scene& scene) {
     App app = start_app(scene);
     click(app["TextWatermarkCheck"]);
-    const std::string before = text_of(app["FontEdit"]);
+    set_text(app["TextEdit"], "  店铺 ");
 
     post_click(app["FontButton"]);
     HWND dialog = wait_dialog_with_child(app.id(), nullptr, cmb1, "the font dialog");
-    const HWND faces = find_child_id(dialog, cmb1);
-    choose_entry(faces, entry_index(
-                            faces, [](int, const std::string& e) { return e == "DejaVu Sans"; },
-                            "the face DejaVu Sans"));
+    choose_face(dialog, {"DejaVu Sans"});
     const HWND styles = find_child_id(dialog, cmb2);
     choose_entry(styles,
                  entry_index(
@@ -194,8 +211,15 @@ void font_dialog(Scene& scene) {
                               "the colour red"));
     save_screenshot(scene.screenshot);
     press_dialog_button(dialog, IDOK);
+
+    // A Latin face for a Chinese watermark text is kept, with a warning.
+    const MessageBoxView warning = expect_message_box(
+        app.id(), "提示", "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。",
+        BoxIcon::Warning, {IDOK});
     expect_text(text_of(app["FontEdit"]), "字体:DejaVu Sans, 大小:11, 颜色:#ff0000, 粗斜体",
                 "font description after the dialog");
+    answer(warning, IDOK);
+    wait_until([&] { return focus_of(app.main) == app["FontButton"]; }, "the focus on FontButton");
 
     // The dialog opens on the font it wrote; cancelled, it changes nothing.
     post_click(app["FontButton"]);
@@ -204,7 +228,22 @@ void font_dialog(Scene& scene) {
     press_dialog_button(dialog, IDCANCEL);
     expect_text(text_of(app["FontEdit"]), "字体:DejaVu Sans, 大小:11, 颜色:#ff0000, 粗斜体",
                 "font description after a cancelled dialog");
-    expect(before != text_of(app["FontEdit"]), "the description changed at all");
+
+    // A Chinese face draws the text: no warning. The style and colour stay as chosen.
+    post_click(app["FontButton"]);
+    dialog = wait_dialog_with_child(app.id(), nullptr, cmb1, "the font dialog");
+    // The face list shows the font under its Chinese name in this locale.
+    const std::string chinese = choose_face(dialog, {"文泉驿正黑", "WenQuanYi Zen Hei"});
+    press_dialog_button(dialog, IDOK);
+    wait_until(
+        [&] {
+            return text_of(app["FontEdit"]).rfind("字体:" + chinese + ", 大小:11, 颜色:#ff0000",
+                                                  0) == 0;
+        },
+        "the description of the Chinese face");
+    expect(top_windows(app.id(), "#32770").empty() ||
+               !is_visible(top_windows(app.id(), "#32770").front()),
+           "no warning for a Chinese face");
 }
 
 void image_dialog(Scene& scene) {

@@ -9,6 +9,7 @@ constexpr DWORD List = CBS_DROPDOWNLIST;
 } // namespace
 
 // The layout of the main window, written out once more from what the form must look like.
+// clang-format off: one control a line, as the table of the form reads
 const ExpectedControl ExpectedControls[44] = {
     {"BannerStatic", "Static", "图片", 35000, SS_BITMAP | SS_NOTIFY, false, {0, 0, 681, 80}},
     {"SourceFolderLabel", "Static", "图片源文件夹：", 35001, SS_NOTIFY, false, {12, 103, 101, 124}},
@@ -67,6 +68,7 @@ const ExpectedControl ExpectedControls[44] = {
     {"ProgressBar", "msctls_progress32", "", 0, 0, false, {12, 478, 561, 498}},
     {"StartButton", "Button", "开始处理", 0, BS_PUSHBUTTON, false, {571, 476, 668, 500}},
 };
+// clang-format on
 
 HWND program_window(DWORD process_id, const std::string& text) {
     for (HWND window : top_windows(process_id, "CodeBlocksWindowsApp")) {
