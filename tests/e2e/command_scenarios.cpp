@@ -174,8 +174,7 @@ std::string choose_face(HWND dialog, const std::vector<std::string>& names) {
                             faces,
                             [&](int, const std::string& e) {
                                 for (const std::string& name : names)
-                                    if (e == name)
-                                        chosen = e;
+                                    if (e == name) chosen = e;
                                 return !chosen.empty();
                             },
                             names.front()));
@@ -237,8 +236,8 @@ void font_dialog(Scene& scene) {
     press_dialog_button(dialog, IDOK);
     wait_until(
         [&] {
-            return text_of(app["FontEdit"]).rfind("字体:" + chinese + ", 大小:11, 颜色:#ff0000",
-                                                  0) == 0;
+            return text_of(app["FontEdit"])
+                       .rfind("字体:" + chinese + ", 大小:11, 颜色:#ff0000", 0) == 0;
         },
         "the description of the Chinese face");
     expect(top_windows(app.id(), "#32770").empty() ||

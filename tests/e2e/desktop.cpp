@@ -419,20 +419,26 @@ void press_dialog_button(HWND dialog, int id) {
     wait_until([&] { return !IsWindow(dialog) || !is_visible(dialog); }, "the dialog to close");
 }
 
-bool run_unix(const std::string& command_line) {
+void produce_file(const std::string& command, const std::string& path) {
+    // Wine starts a Unix program without waiting for it: the command writes a file of the
+    // same extension beside the target and renames it when done, and the driver waits for
+    // the target's name.
+    const std::size_t slash = path.rfind('/');
+    const std::string partial = path.substr(0, slash + 1) + "partial-" + path.substr(slash + 1);
+    const std::string windows_path = "Z:" + path;
+    DeleteFileA(windows_path.c_str());
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::string command = "start.exe /wait /unix " + command_line;
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return false;
-    const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
+    std::string line = "start.exe /unix /bin/sh -c \"" + command + " '" + partial + "' && mv '" +
+                       partial + "' '" + path + "'\"";
+    expect(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process),
+           "cannot start: " + command);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return ended && code == 0;
+    wait_until([&] { return GetFileAttributesA(windows_path.c_str()) != INVALID_FILE_ATTRIBUTES; },
+               "the file " + path + " from: " + command, 30000);
 }
 
 std::string unix_path(const std::string& windows_path) {
@@ -446,5 +452,5 @@ std::string unix_path(const std::string& windows_path) {
 // ImageMagick's import reads the X screen itself: a copy through GDI would miss what other
 // processes draw.
 void save_screenshot(const std::string& path) {
-    run_unix("/usr/bin/import -window root " + path);
+    produce_file("/usr/bin/import -window root", path);
 }

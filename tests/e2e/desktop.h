@@ -103,9 +103,9 @@ HWND wait_dialog_with_child(DWORD process_id, const char* child_class, int child
 // Presses a dialog button by identifier and waits until the dialog is gone.
 void press_dialog_button(HWND dialog, int id);
 
-// Runs a Unix program (its path and arguments, no shell) and waits for it; true when it
-// ended with status 0.
-bool run_unix(const std::string& command_line);
+// Runs a Unix command (a program and its first arguments) with path, a Unix path, as its
+// last argument, and waits until the file it writes there is complete.
+void produce_file(const std::string& command, const std::string& path);
 // The Unix path of a path on drive Z:.
 std::string unix_path(const std::string& windows_path);
 
