@@ -4,9 +4,8 @@
 
 #include "core/path_tests.h"
 #include "net/download.h"
-#include "net/http_answer.h"
+#include "net/http_message.h"
 #include "net/http_connection.h"
-#include "net/http_request.h"
 #include "net/online_services.h"
 #include "net/site_host.h"
 #include "net/web_page.h"

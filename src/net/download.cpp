@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/path_tests.h"
-#include "net/http_answer.h"
+#include "net/http_message.h"
 #include "net/http_connection.h"
 #include "net/url.h"
 #include "settings/program_folder.h"

@@ -5,7 +5,7 @@
 #include <climits>
 #include <cstring>
 
-#include "net/http_request.h"
+#include "net/http_message.h"
 
 void close_socket(socket_handle socket) {
     closesocket(static_cast<SOCKET>(socket));

@@ -1,8 +1,7 @@
 #include "net/update_check.h"
 
-#include "net/http_answer.h"
+#include "net/http_message.h"
 #include "net/http_connection.h"
-#include "net/http_request.h"
 #include "net/site_host.h"
 #include "net/web_page.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "net/http_answer.h"
+#include "net/http_message.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view received(reinterpret_cast<const char*>(data), size);

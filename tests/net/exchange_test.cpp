@@ -1,6 +1,8 @@
 // The HTTP exchange against the loopback test site: the update check, downloads and web pages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/path_tests.h"
 #include "net/download.h"
 #include "net/net_test_support.h"
@@ -171,8 +173,14 @@ TEST(WebPage, WithoutABrowserForHtmlFilesTheShellOpensTheUrl) {
 }
 
 TEST(WebPage, SitePagesAreHttpUrlsOnTheSiteHost) {
-    EXPECT_EQ(site_url("/"), "http://127.0.0.1/");
+    EXPECT_EQ(site_url("/help.html"), "http://127.0.0.1/help.html");
     RecordingBrowser browser;
-    open_site_page("/unzip.html");
-    EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/unzip.html"});
+    // The menu's pages, the home page and the unpacking help of start-up.
+    for (const char* page : {"/help.html", "/", "/sy_list.html", "/unzip.html"})
+        open_site_page(page);
+    auto pages = browser.wait_for_pages(4);
+    std::sort(pages.begin(), pages.end()); // the browsers may write in any order
+    EXPECT_EQ(pages, (std::vector<std::string>{"http://127.0.0.1/", "http://127.0.0.1/help.html",
+                                               "http://127.0.0.1/sy_list.html",
+                                               "http://127.0.0.1/unzip.html"}));
 }

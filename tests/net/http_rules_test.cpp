@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "net/http_answer.h"
-#include "net/http_request.h"
+#include "net/http_message.h"
 #include "net/web_page_launch.h"
 
 using namespace std::string_literals;

@@ -1,8 +1,17 @@
-// How the program reads a web server's answer: the status line it accepts and where the body
-// starts. The answers are read as text, so everything after a zero byte is ignored.
+// What the program sends to a web server and how it reads the answers: the one request form,
+// the status line it accepts and where the body starts. Answers are read as text, so everything
+// after a zero byte is ignored.
 #pragma once
 #include <cstddef>
+#include <string>
 #include <string_view>
+
+// The GET request for path on host, byte for byte as it goes out in one send (no terminating
+// zero, no body).
+std::string http_get_request(std::string_view path, std::string_view host);
+
+// page + "?v=" + ProgramVersion as "%1.1f": "/checkUpdate.asp?v=3.4".
+std::string versioned_path(const char* page);
 
 // The received bytes up to the first zero byte.
 std::string_view answer_text(std::string_view received);
