@@ -1,6 +1,7 @@
 #include "net/strip_window.h"
 
 #include <cstdlib>
+#include <stdexcept>
 
 #include "net/banner_strip.h"
 #include "net/net_test_support.h"
@@ -85,6 +86,11 @@ StripWindow::StripWindow() {
     RegisterClassExA(&window_class); // fails harmlessly when a test before registered it
     main_ = CreateWindowExA(0, ClassName, "Ombrel", WS_POPUP | WS_VISIBLE, 0, 0, 681, 80, nullptr,
                             nullptr, GetModuleHandleA(nullptr), this);
+    if (!main_)
+        throw std::runtime_error(
+            "cannot create a window: the tests need a display, and the Wine session's desktop "
+            "process must have one too (run scripts/test, or end the test prefix's session "
+            "with wineserver -k first)");
     strip_ = CreateWindowExA(0, "STATIC", "图片", WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY, 0,
                              0, 681, 80, main_, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
