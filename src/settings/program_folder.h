@@ -5,6 +5,9 @@
 // No trailing backslash except at a drive root (C:\). Set once at start-up.
 extern char ProgramFolder[260];
 
+// Sent in web requests ("%1.1f") and shown in the About box.
+inline constexpr double ProgramVersion = 3.4;
+
 // The folder part of a module path: cut at the last backslash, which stays only after a
 // drive letter's colon; a path without backslash stays whole.
 std::string folder_of_module_path(const std::string& module_path);
