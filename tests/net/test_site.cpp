@@ -2,6 +2,7 @@
 
 #include "net/test_site.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/thread.h"
@@ -27,6 +28,15 @@ bool readable(SOCKET s, int ms) {
     FD_SET(s, &set);
     timeval wait{ms / 1000, (ms % 1000) * 1000};
     return select(0, &set, nullptr, nullptr, &wait) == 1;
+}
+
+// True when s can take more bytes within ms milliseconds.
+bool writable(SOCKET s, int ms) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(s, &set);
+    timeval wait{ms / 1000, (ms % 1000) * 1000};
+    return select(0, nullptr, &set, nullptr, &wait) == 1;
 }
 
 unique_socket listen_on_port_80(int backlog) {
@@ -158,8 +168,7 @@ void TestSite::handle(socket_handle client) {
                sizeof no_delay);
     for (std::size_t i = 0; i < reply.packets.size(); ++i) {
         if (i > 0) Sleep(100); // shapes the traffic: the client receives the packets one by one
-        const std::string& packet = reply.packets[i];
-        if (send(s, packet.data(), static_cast<int>(packet.size()), 0) == SOCKET_ERROR)
+        if (!send_packet(s, reply.packets[i]))
             return; // the client stopped reading
     }
     if (!reply.silent) shutdown(s, SD_SEND);
@@ -167,6 +176,26 @@ void TestSite::handle(socket_handle client) {
     char sink[512];
     for (DWORD start = GetTickCount(); !stopping_ && GetTickCount() - start < 15000;)
         if (readable(s, 50) && recv(s, sink, sizeof sink, 0) <= 0) return;
+}
+
+// Sends in pieces, each only when the socket can take it: a blocking send of a large answer
+// to a client that stopped reading could otherwise wait for ever, and the site with it.
+bool TestSite::send_packet(socket_handle client, const std::string& packet) const {
+    const SOCKET s = static_cast<SOCKET>(client);
+    constexpr std::size_t Piece = 16 * 1024;
+    const DWORD start = GetTickCount();
+    for (std::size_t sent = 0; sent < packet.size();) {
+        if (stopping_ || GetTickCount() - start > 15000)
+            return false;
+        if (!writable(s, 50))
+            continue;
+        const int n = send(s, packet.data() + sent,
+                           static_cast<int>(std::min(Piece, packet.size() - sent)), 0);
+        if (n == SOCKET_ERROR)
+            return false;
+        sent += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 std::string TestSite::read_request(socket_handle client) const {

@@ -50,6 +50,7 @@ class TestSite {
     void run();
     void handle(socket_handle client);
     std::string read_request(socket_handle client) const;
+    bool send_packet(socket_handle client, const std::string& packet) const;
     Reply reply_for(const std::string& request) const;
 
     WinsockScope winsock_;
