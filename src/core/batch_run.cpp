@@ -29,9 +29,7 @@ class SystemCheckEnvironment : public CheckEnvironment {
     bool is_directory(const std::string& path) const override {
         return ::is_directory(path.c_str());
     }
-    bool file_exists(const std::string& path) const override {
-        return ::file_exists(path.c_str());
-    }
+    bool file_exists(const std::string& path) const override { return ::file_exists(path.c_str()); }
     bool create_directory(const std::string& path) const override {
         return CreateDirectoryA(path.c_str(), nullptr);
     }
@@ -61,8 +59,7 @@ void ask_completion(Run& run) {
 
 ImageOutcome process(Run& run, const std::string& folder, const std::string& destination,
                      const char* name) {
-    return process_image(folder, destination, name, run.state, run.settings, run.options,
-                         run.host);
+    return process_image(folder, destination, name, run.state, run.settings, run.options, run.host);
 }
 
 // The images directly in the source folder; progress counts images written.
@@ -74,8 +71,8 @@ BatchEnd run_flat(Run& run) {
     }
     run.host.set_progress_range(images->count);
     for (int i = 0; i < images->count; ++i) {
-        const ImageOutcome outcome = process(run, run.source, run.target,
-                                             string_list_get(*images, i));
+        const ImageOutcome outcome =
+            process(run, run.source, run.target, string_list_get(*images, i));
         if (outcome == ImageOutcome::Cancelled)
             return BatchEnd::Cancelled;
         if (outcome == ImageOutcome::Written)
@@ -104,8 +101,7 @@ BatchEnd run_subfolders(Run& run) {
         const std::string folder = string_list_get(*folders, i);
         const std::string destination = mirrored_folder(folder, run.source, run.target);
         if (!is_directory(destination.c_str()) && !CreateDirectoryA(destination.c_str(), nullptr)) {
-            run.host.show_message("创建图片处理后保存到的文件夹时出错", Notice,
-                                  MessageIcon::Error);
+            run.host.show_message("创建图片处理后保存到的文件夹时出错", Notice, MessageIcon::Error);
             run.focus = FormControl::TargetFolderButton;
             end = BatchEnd::FolderError;
             break;
@@ -140,7 +136,8 @@ BatchOutcome run_with_library(const FormSnapshot& form, const std::string& sourc
     SetCurrentDirectoryA(ProgramFolder);
     save_config(settings);
 
-    Run run{source, checked.target_folder, settings, pipeline_options(form, settings), host, {}, {}};
+    Run run{source, checked.target_folder, settings, pipeline_options(form, settings), host, {},
+            {}};
     const BatchEnd end = form.subfolders_check ? run_subfolders(run) : run_flat(run);
     focus = run.focus;
     return {end, run.state.written};

@@ -4,7 +4,9 @@
 
 namespace {
 
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char fold(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 // Whether text begins with prefix, ASCII letters compared without case; the bytes of a
 // double-byte character are compared exactly (a trail byte may look like a letter).

@@ -5,9 +5,13 @@
 namespace {
 
 // CB_SETCURSEL with an index outside the list clears the selection.
-int selection_after_set(int index, int count) { return (index >= 0 && index < count) ? index : -1; }
+int selection_after_set(int index, int count) {
+    return (index >= 0 && index < count) ? index : -1;
+}
 
-std::string number_edit(int value) { return as_numeric_edit_reads(std::to_string(value)); }
+std::string number_edit(int value) {
+    return as_numeric_edit_reads(std::to_string(value));
+}
 
 } // namespace
 

@@ -35,10 +35,9 @@ template <typename Visit> bool for_each_entry(const std::string& folder, Visit v
 using FolderId = std::pair<DWORD, uint64_t>;
 
 std::optional<FolderId> folder_identity(const char* path) {
-    const unique_file folder(CreateFileA(path, 0,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                                         nullptr));
+    const unique_file folder(
+        CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
     if (!folder || !GetFileInformationByHandle(folder.get(), &info))
         return std::nullopt;

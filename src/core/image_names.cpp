@@ -21,9 +21,9 @@ std::string lower_extension(const char* name) {
 }
 
 bool extension_is_one_of(const std::string& extension, std::initializer_list<const char*> list) {
-    return !extension.empty() &&
-           std::any_of(list.begin(), list.end(),
-                       [&](const char* accepted) { return ends_with(extension.c_str(), accepted); });
+    return !extension.empty() && std::any_of(list.begin(), list.end(), [&](const char* accepted) {
+        return ends_with(extension.c_str(), accepted);
+    });
 }
 
 } // namespace

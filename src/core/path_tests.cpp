@@ -12,7 +12,9 @@ int is_directory(const char* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-int file_exists(const char* path) { return open_for_reading(path) ? 1 : 0; }
+int file_exists(const char* path) {
+    return open_for_reading(path) ? 1 : 0;
+}
 
 int64_t file_size(const char* path) {
     const unique_file file = open_for_reading(path);

@@ -24,7 +24,8 @@ PipelineOptions pipeline_options(const FormSnapshot& form, const Settings& s) {
     o.text_watermark = form.text_watermark_check;
     o.text_horz = placement(s.sy_text_w_direction, s.sy_text_w_value);
     o.text_vert = placement(s.sy_text_h_direction, s.sy_text_h_value);
-    o.opacity = in_table(opacity_values, s.sy_text_opacity) ? opacity_values[s.sy_text_opacity] : 1.0;
+    o.opacity =
+        in_table(opacity_values, s.sy_text_opacity) ? opacity_values[s.sy_text_opacity] : 1.0;
     o.image_watermark = form.image_watermark_check;
     o.image_horz = placement(s.sy_image_w_direction, s.sy_image_w_value);
     o.image_vert = placement(s.sy_image_h_direction, s.sy_image_h_value);

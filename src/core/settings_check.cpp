@@ -31,10 +31,14 @@ struct AxisTexts {
 
 AxisTexts axis_texts(MarginAxis axis) {
     switch (axis) {
-    case MarginAxis::TextHorz: return {"文字水印", "左", "右", FormControl::TextHorzEdit};
-    case MarginAxis::TextVert: return {"文字水印", "上", "下", FormControl::TextVertEdit};
-    case MarginAxis::ImageHorz: return {"图片水印", "左", "右", FormControl::ImageHorzEdit};
-    case MarginAxis::ImageVert: break;
+    case MarginAxis::TextHorz:
+        return {"文字水印", "左", "右", FormControl::TextHorzEdit};
+    case MarginAxis::TextVert:
+        return {"文字水印", "上", "下", FormControl::TextVertEdit};
+    case MarginAxis::ImageHorz:
+        return {"图片水印", "左", "右", FormControl::ImageHorzEdit};
+    case MarginAxis::ImageVert:
+        break;
     }
     return {"图片水印", "上", "下", FormControl::ImageVertEdit};
 }
@@ -83,17 +87,18 @@ std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Setti
             return refuse(host, "水印文字太长，最多只能输入255个字节（127个汉字）",
                           FormControl::TextEdit);
         if (has_non_ascii(text.c_str()) && !env.font_shows_chinese(settings.font))
-            return refuse(host,
-                          purpose == TextCheckFor::Batch
-                              ? "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。"
-                              : "水印文字中含有中文，你需要选择一个中文字体，否则中文会显示乱码。",
-                          FormControl::FontButton, MessageIcon::Warning);
+            return refuse(
+                host,
+                purpose == TextCheckFor::Batch
+                    ? "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。"
+                    : "水印文字中含有中文，你需要选择一个中文字体，否则中文会显示乱码。",
+                FormControl::FontButton, MessageIcon::Warning);
     }
     copy_to_field(settings.sy_text, text.data(), text.size());
     settings.sy_text_opacity = form.text_opacity_combo;
     settings.sy_text_w_direction = form.text_horz_combo;
-    if (auto refusal = check_margin(MarginAxis::TextHorz, form.text_horz_combo,
-                                    form.text_horz_edit, settings.sy_text_w_value, host))
+    if (auto refusal = check_margin(MarginAxis::TextHorz, form.text_horz_combo, form.text_horz_edit,
+                                    settings.sy_text_w_value, host))
         return refusal;
     settings.sy_text_h_direction = form.text_vert_combo;
     return check_margin(MarginAxis::TextVert, form.text_vert_combo, form.text_vert_edit,

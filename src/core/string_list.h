@@ -5,7 +5,7 @@
 
 struct StringList {
     std::vector<std::unique_ptr<char[]>> items; // entries in insertion order; stable addresses
-    int capacity = 10; // slots reserved; grows by step when full
+    int capacity = 10;                          // slots reserved; grows by step when full
     int step = 10;
     int count = 0;
 };

@@ -28,7 +28,8 @@ int resize_to_width(MagickWand* image, int target_width) {
 
 // A target below one pixel is no width at all, so nothing is done.
 int resize_to_width(MagickWand* image, int target_width, int width, int height) {
-    if (target_width < 1 || width <= target_width) return 0;
+    if (target_width < 1 || width <= target_width)
+        return 0;
     MagickResizeImage(image, target_width, resized_height(width, height, target_width),
                       LanczosFilter, 1.0);
     return 0;
@@ -48,7 +49,8 @@ int composite_watermark(MagickWand* image, MagickWand* watermark, int h_directio
 int is_still_image(const char* path) {
     const MagickSession session;
     const auto wand = new_magick_wand();
-    if (!read_image(wand.get(), path)) return 0;
+    if (!read_image(wand.get(), path))
+        return 0;
     return MagickGetImageDelay(wand.get()) == 0 && MagickGetNumberImages(wand.get()) <= 1 ? 1 : 0;
 }
 
@@ -61,7 +63,8 @@ void rotate_clockwise(MagickWand* image, double angle) {
 bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, int h_margin,
                           int v_direction, int v_margin) {
     const auto watermark = new_magick_wand();
-    if (!read_image(watermark.get(), path)) return false;
+    if (!read_image(watermark.get(), path))
+        return false;
     composite_watermark(image, watermark.get(), h_direction, h_margin, v_direction, v_margin);
     return true;
 }

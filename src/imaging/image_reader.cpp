@@ -16,10 +16,12 @@ namespace {
 // read or is no raster image the program takes.
 const char* coder_for_file(const char* path) {
     const unique_file file = open_for_reading(path);
-    if (!file) return nullptr;
+    if (!file)
+        return nullptr;
     unsigned char head[image_signature_length];
     DWORD got = 0;
-    if (!ReadFile(file.get(), head, sizeof head, &got, nullptr)) return nullptr;
+    if (!ReadFile(file.get(), head, sizeof head, &got, nullptr))
+        return nullptr;
     return coder_for_signature(head, got);
 }
 
@@ -28,7 +30,8 @@ const char* coder_for_file(const char* path) {
 // the name. Empty when the file is no raster image the program takes.
 std::string library_name(const char* path, const char** coder) {
     *coder = coder_for_file(path);
-    if (!*coder) return {};
+    if (!*coder)
+        return {};
     const std::string file = library_path(path);
     return file.empty() ? std::string() : std::string(*coder) + ":" + file;
 }
@@ -44,7 +47,8 @@ bool holds_a_picture(MagickWand* wand) {
 bool read_image(MagickWand* wand, const char* path, int scale) {
     const char* coder;
     const std::string name = library_name(path, &coder);
-    if (name.empty()) return false;
+    if (name.empty())
+        return false;
     if (scale > 1 && std::strcmp(coder, "JPEG") == 0) {
         // The decoder picks the smallest of its scales that keeps this size.
         const ImageSize stored = stored_image_size(path);

@@ -27,7 +27,8 @@ constexpr RasterFormat raster_formats[] = {
 };
 
 bool matches(const Signature& s, const unsigned char* head, std::size_t length) {
-    if (s.length == 0) return true;
+    if (s.length == 0)
+        return true;
     return s.offset + s.length <= length && std::memcmp(head + s.offset, s.bytes, s.length) == 0;
 }
 

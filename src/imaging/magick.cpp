@@ -32,6 +32,8 @@ void magick_start() {
 
 void magick_stop() {
     const std::lock_guard<std::mutex> lock(start_mutex);
-    if (start_count == 0) return; // a stop without its start must not end someone else's library
-    if (--start_count == 0) MagickWandTerminus();
+    if (start_count == 0)
+        return; // a stop without its start must not end someone else's library
+    if (--start_count == 0)
+        MagickWandTerminus();
 }

@@ -36,6 +36,12 @@ using unique_pixel_wand = std::unique_ptr<PixelWand, PixelWandDeleter>;
 // Strings and arrays the library allocates (image format names, font metrics).
 template <typename T> using unique_magick_memory = std::unique_ptr<T, MagickMemoryDeleter>;
 
-inline unique_magick_wand new_magick_wand() { return unique_magick_wand(NewMagickWand()); }
-inline unique_drawing_wand new_drawing_wand() { return unique_drawing_wand(NewDrawingWand()); }
-inline unique_pixel_wand new_pixel_wand() { return unique_pixel_wand(NewPixelWand()); }
+inline unique_magick_wand new_magick_wand() {
+    return unique_magick_wand(NewMagickWand());
+}
+inline unique_drawing_wand new_drawing_wand() {
+    return unique_drawing_wand(NewDrawingWand());
+}
+inline unique_pixel_wand new_pixel_wand() {
+    return unique_pixel_wand(NewPixelWand());
+}

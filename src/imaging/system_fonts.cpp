@@ -19,9 +19,11 @@ const FcChar8* fc_text(const std::string& s) {
 // fontconfig always answers with some font, substituting a fallback for an unknown name.
 unique_pattern best_match(const std::string& family, const char* lang, bool bold, bool italic) {
     const unique_pattern pattern(FcPatternCreate());
-    if (!pattern) return nullptr;
+    if (!pattern)
+        return nullptr;
     FcPatternAddString(pattern.get(), FC_FAMILY, fc_text(family));
-    if (lang) FcPatternAddString(pattern.get(), FC_LANG, reinterpret_cast<const FcChar8*>(lang));
+    if (lang)
+        FcPatternAddString(pattern.get(), FC_LANG, reinterpret_cast<const FcChar8*>(lang));
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
@@ -34,13 +36,15 @@ unique_pattern best_match(const std::string& family, const char* lang, bool bold
 bool has_family(FcPattern* font, const std::string& family) {
     FcChar8* name = nullptr;
     for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-        if (FcStrCmpIgnoreCase(name, fc_text(family)) == 0) return true;
+        if (FcStrCmpIgnoreCase(name, fc_text(family)) == 0)
+            return true;
     return false;
 }
 
 std::string file_of(FcPattern* font) {
     FcChar8* file = nullptr;
-    if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) return {};
+    if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch)
+        return {};
     return reinterpret_cast<const char*>(file);
 }
 
@@ -48,9 +52,11 @@ std::string file_of(FcPattern* font) {
 
 // A font collection is used from its first face, as the program's own font table does.
 std::string system_font_file(const std::string& family, bool bold, bool italic) {
-    if (family.empty()) return {};
+    if (family.empty())
+        return {};
     const unique_pattern font = best_match(family, nullptr, bold, italic);
-    if (!font || !has_family(font.get(), family)) return {};
+    if (!font || !has_family(font.get(), family))
+        return {};
     return file_of(font.get());
 }
 

@@ -40,7 +40,8 @@ constexpr double bold_weight = 700;
 int chinese_face_row(const char* face_name) {
     for (int row = 0; row < 5; ++row)
         for (const char* name : chinese_faces[row].names)
-            if (name && std::strcmp(name, face_name) == 0) return row;
+            if (name && std::strcmp(name, face_name) == 0)
+                return row;
     return -1;
 }
 
@@ -58,9 +59,11 @@ unique_magick_memory<double> query_metrics(MagickWand* image, DrawingWand* drawi
 unique_magick_memory<double> metrics_with_usable_font(MagickWand* image, DrawingWand* drawing,
                                                       const std::string& text) {
     auto metrics = query_metrics(image, drawing, text);
-    if (metrics) return metrics;
+    if (metrics)
+        return metrics;
     const std::string fallback = fallback_font_file();
-    if (fallback.empty()) return nullptr;
+    if (fallback.empty())
+        return nullptr;
     DrawSetFont(drawing, fallback.c_str());
     return query_metrics(image, drawing, text);
 }
@@ -72,10 +75,12 @@ unique_magick_memory<double> metrics_with_usable_font(MagickWand* image, Drawing
 void build_font_paths() {
     char fonts_folder[MAX_PATH] = "";
     std::memset(FontFilePaths, 0, sizeof FontFilePaths);
-    if (!special_folder_path(CSIDL_FONTS, fonts_folder)) return;
+    if (!special_folder_path(CSIDL_FONTS, fonts_folder))
+        return;
     for (int row = 0; row < 5; ++row)
         build_font_path(row, fonts_folder, chinese_faces[row].file);
-    if (!file_exists(FontFilePaths[4])) build_font_path(4, fonts_folder, yahei_second_file);
+    if (!file_exists(FontFilePaths[4]))
+        build_font_path(4, fonts_folder, yahei_second_file);
 }
 
 // Each step falls through to the next: the program's table of Chinese font files, then the
@@ -105,8 +110,10 @@ int draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_
     const double width = static_cast<double>(MagickGetImageWidth(image));
     const double height = static_cast<double>(MagickGetImageHeight(image));
     DrawSetTextEncoding(drawing.get(), "UTF-8");
-    if (font.isItalic) DrawSetFontStyle(drawing.get(), ItalicStyle);
-    if (font.isWeight) DrawSetFontWeight(drawing.get(), bold_weight);
+    if (font.isItalic)
+        DrawSetFontStyle(drawing.get(), ItalicStyle);
+    if (font.isWeight)
+        DrawSetFontWeight(drawing.get(), bold_weight);
     select_watermark_font(drawing.get(), font.fontName);
     DrawSetFontSize(drawing.get(), font.fontSize);
     const std::string utf8_text = gbk_to_utf8(std::string(text));
@@ -114,10 +121,12 @@ int draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_
     const auto colour = new_pixel_wand();
     PixelSetColor(colour.get(), font.htmlColor);
     DrawSetFillColor(drawing.get(), colour.get());
-    if (opacity < 1.0) DrawSetFillOpacity(drawing.get(), opacity);
+    if (opacity < 1.0)
+        DrawSetFillOpacity(drawing.get(), opacity);
 
     const auto m = metrics_with_usable_font(image, drawing.get(), utf8_text);
-    if (!m) return 0;
+    if (!m)
+        return 0;
     const TextPlacement at = place_text(width, height, m.get()[1], m.get()[3], m.get()[11],
                                         h_direction, h_margin, v_direction, v_margin);
     MagickAnnotateImage(image, drawing.get(), at.x, at.y, 0.0, utf8_text.c_str());

@@ -6,8 +6,8 @@
 
 unique_file open_for_reading(const char* path) {
     return unique_file(CreateFileA(path, GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::optional<std::string> read_file(const char* path) {
@@ -25,8 +25,8 @@ std::optional<std::string> read_file(const char* path) {
 }
 
 bool write_file(const char* path, std::string_view data) {
-    const unique_file file(CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const unique_file file(CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
     while (!data.empty()) {

@@ -27,7 +27,8 @@ std::string library_path(const char* path) {
 std::string program_path(const char* argument) {
     if (argument[0] != '/')
         return argument;
-    const std::unique_ptr<WCHAR, ProcessHeapFree> dos_name(wine_get_dos_file_name(gbk_to_utf8(std::string(argument)).c_str()));
+    const std::unique_ptr<WCHAR, ProcessHeapFree> dos_name(
+        wine_get_dos_file_name(gbk_to_utf8(std::string(argument)).c_str()));
     if (!dos_name)
         return argument;
     const int len = WideCharToMultiByte(936, 0, dos_name.get(), -1, nullptr, 0, nullptr, nullptr);
@@ -36,7 +37,11 @@ std::string program_path(const char* argument) {
     return path;
 }
 #else
-std::string library_path(const char* path) { return gbk_to_utf8(std::string(path)); }
+std::string library_path(const char* path) {
+    return gbk_to_utf8(std::string(path));
+}
 
-std::string program_path(const char* argument) { return argument; }
+std::string program_path(const char* argument) {
+    return argument;
+}
 #endif

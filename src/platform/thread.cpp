@@ -1,5 +1,5 @@
 #include "platform/thread.h"
 
-unique_handle start_thread(ThreadProcedure procedure, void* argument) {
+unique_handle start_thread(LPTHREAD_START_ROUTINE procedure, void* argument) {
     return unique_handle(CreateThread(nullptr, 0, procedure, argument, 0, nullptr));
 }

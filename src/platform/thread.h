@@ -1,10 +1,8 @@
-// The one way the program starts a thread that calls Win32: through CreateThread, so that
-// Wine gives the thread a Win32 identity.
+// The one way the program starts a thread. Threads that call Win32 must be created by Win32:
+// under Wine a thread that Wine did not create has no Win32 identity.
 #pragma once
 #include "platform/unique_handle.h"
 
-using ThreadProcedure = DWORD(WINAPI*)(void* argument);
-
-// Starts procedure(argument) at once with the default stack; an empty handle when the
-// thread could not be created.
-unique_handle start_thread(ThreadProcedure procedure, void* argument);
+// Starts procedure(argument) at once, with the default stack. A null handle when the thread
+// cannot be created; closing the handle leaves the thread running.
+unique_handle start_thread(LPTHREAD_START_ROUTINE procedure, void* argument = nullptr);

@@ -35,8 +35,12 @@ template <typename T, auto Close, std::intptr_t Invalid> class unique_any {
     T value_ = invalid();
 };
 
-inline void close_kernel_handle(HANDLE h) { CloseHandle(h); }
-inline void close_find_handle(HANDLE h) { FindClose(h); }
+inline void close_kernel_handle(HANDLE h) {
+    CloseHandle(h);
+}
+inline void close_find_handle(HANDLE h) {
+    FindClose(h);
+}
 
 // CreateFileA answers INVALID_HANDLE_VALUE on failure, CreateThread and friends null.
 using unique_file = unique_any<HANDLE, close_kernel_handle, -1>;

@@ -29,7 +29,9 @@ const char default_config_text[] = "width=750\n"
 
 namespace {
 
-bool is_c_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool is_c_space(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Reads a decimal integer the way "%d" does: leading white space, optional sign, digits up
 // to the first other byte. Values beyond 32 bits saturate. False when no digit follows.
@@ -56,7 +58,9 @@ template <std::size_t N> void set_text(char (&field)[N], std::string_view v) {
     copy_to_field(field, v.data(), v.size());
 }
 
-void set_int(int32_t& field, std::string_view v) { parse_int(v, field); }
+void set_int(int32_t& field, std::string_view v) {
+    parse_int(v, field);
+}
 
 void set_unsigned(uint32_t& field, std::string_view v) {
     int32_t n;
@@ -85,25 +89,44 @@ void apply_line(std::string_view line, Settings& s) {
     std::string_view key, v;
     split_line(line, key, v);
     FontSpec& f = s.font;
-    if (key == "width") set_int(s.width, v);
-    else if (key == "quanlity") set_int(s.quanlity, v);
-    else if (key == "sy_text") set_text(s.sy_text, v);
-    else if (key == "sy_text_opacity") set_int(s.sy_text_opacity, v);
-    else if (key == "sy_text_w_direction") set_int(s.sy_text_w_direction, v);
-    else if (key == "sy_text_w_value") set_int(s.sy_text_w_value, v);
-    else if (key == "sy_text_h_direction") set_int(s.sy_text_h_direction, v);
-    else if (key == "sy_text_h_value") set_int(s.sy_text_h_value, v);
-    else if (key == "sy_text_fontName") set_text(f.fontName, v);
-    else if (key == "sy_text_fontSize") set_int(f.fontSize, v);
-    else if (key == "sy_text_isItalic") set_int(f.isItalic, v);
-    else if (key == "sy_text_isWeight") set_int(f.isWeight, v);
-    else if (key == "sy_text_htmlColor") set_text(f.htmlColor, v);
-    else if (key == "sy_text_rgbColors") set_unsigned(f.rgbColors, v);
-    else if (key == "sy_image") set_text(s.sy_image, v);
-    else if (key == "sy_image_w_direction") set_int(s.sy_image_w_direction, v);
-    else if (key == "sy_image_w_value") set_int(s.sy_image_w_value, v);
-    else if (key == "sy_image_h_direction") set_int(s.sy_image_h_direction, v);
-    else if (key == "sy_image_h_value") set_int(s.sy_image_h_value, v);
+    if (key == "width")
+        set_int(s.width, v);
+    else if (key == "quanlity")
+        set_int(s.quanlity, v);
+    else if (key == "sy_text")
+        set_text(s.sy_text, v);
+    else if (key == "sy_text_opacity")
+        set_int(s.sy_text_opacity, v);
+    else if (key == "sy_text_w_direction")
+        set_int(s.sy_text_w_direction, v);
+    else if (key == "sy_text_w_value")
+        set_int(s.sy_text_w_value, v);
+    else if (key == "sy_text_h_direction")
+        set_int(s.sy_text_h_direction, v);
+    else if (key == "sy_text_h_value")
+        set_int(s.sy_text_h_value, v);
+    else if (key == "sy_text_fontName")
+        set_text(f.fontName, v);
+    else if (key == "sy_text_fontSize")
+        set_int(f.fontSize, v);
+    else if (key == "sy_text_isItalic")
+        set_int(f.isItalic, v);
+    else if (key == "sy_text_isWeight")
+        set_int(f.isWeight, v);
+    else if (key == "sy_text_htmlColor")
+        set_text(f.htmlColor, v);
+    else if (key == "sy_text_rgbColors")
+        set_unsigned(f.rgbColors, v);
+    else if (key == "sy_image")
+        set_text(s.sy_image, v);
+    else if (key == "sy_image_w_direction")
+        set_int(s.sy_image_w_direction, v);
+    else if (key == "sy_image_w_value")
+        set_int(s.sy_image_w_value, v);
+    else if (key == "sy_image_h_direction")
+        set_int(s.sy_image_h_direction, v);
+    else if (key == "sy_image_h_value")
+        set_int(s.sy_image_h_value, v);
 }
 
 void add_line(std::string& out, const char* key, const char* value) {

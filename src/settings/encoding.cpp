@@ -53,6 +53,10 @@ void gbk_to_utf8(const char* src, char* dst, std::size_t dst_size) {
     dst[convert(cd.get(), src, std::strlen(src), dst, dst_size - 1)] = '\0';
 }
 
-std::string gbk_to_utf8(const std::string& src) { return convert_string("utf-8", "gbk", src); }
+std::string gbk_to_utf8(const std::string& src) {
+    return convert_string("utf-8", "gbk", src);
+}
 
-std::string utf8_to_gbk(const std::string& src) { return convert_string("gbk", "utf-8", src); }
+std::string utf8_to_gbk(const std::string& src) {
+    return convert_string("gbk", "utf-8", src);
+}

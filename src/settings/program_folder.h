@@ -2,12 +2,14 @@
 #pragma once
 #include <string>
 
-// The program's title (window caption, shortcut name) and version (About box, web requests).
+// The program's title: the window caption and the desktop shortcut's name.
 constexpr char ProgramTitle[] = "Ombrel";
-constexpr double ProgramVersion = 3.4;
 
 // No trailing backslash except at a drive root (C:\). Set once at start-up.
 extern char ProgramFolder[260];
+
+// Sent in web requests ("%1.1f") and shown in the About box.
+inline constexpr double ProgramVersion = 3.4;
 
 // The folder part of a module path: cut at the last backslash, which stays only after a
 // drive letter's colon; a path without backslash stays whole.

@@ -4,21 +4,21 @@
 #include <cstdint>
 
 struct FontSpec {
-    char fontName[32];   // face name as the font dialog names it
-    int32_t fontSize;    // points, used unchanged as the drawing size
-    uint32_t rgbColors;  // 0x00BBGGRR
-    char htmlColor[8];   // "#rrggbb", lowercase
-    int32_t isItalic;    // 0 or 1
-    int32_t isWeight;    // 0 or 1 (bold)
+    char fontName[32];  // face name as the font dialog names it
+    int32_t fontSize;   // points, used unchanged as the drawing size
+    uint32_t rgbColors; // 0x00BBGGRR
+    char htmlColor[8];  // "#rrggbb", lowercase
+    int32_t isItalic;   // 0 or 1
+    int32_t isWeight;   // 0 or 1 (bold)
 };
 
 // Each field bears the name of its config.dat key; list choices are stored as indexes.
 struct Settings {
     int32_t width;
-    int32_t quanlity;             // index into quality_values
+    int32_t quanlity; // index into quality_values
     char sy_text[256];
-    int32_t sy_text_opacity;      // index into opacity_values
-    int32_t sy_text_w_direction;  // index into direction_values
+    int32_t sy_text_opacity;     // index into opacity_values
+    int32_t sy_text_w_direction; // index into direction_values
     int32_t sy_text_w_value;
     int32_t sy_text_h_direction;
     int32_t sy_text_h_value;

@@ -4,9 +4,13 @@
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char fold(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 } // namespace
 
@@ -67,7 +71,9 @@ int starts_with(const char* s, const char* prefix) {
     return std::strncmp(s, prefix, m) == 0;
 }
 
-bool is_gbk_lead_byte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+bool is_gbk_lead_byte(unsigned char b) {
+    return b >= 0x81 && b <= 0xFE;
+}
 
 std::size_t gbk_prefix_length(const char* s, std::size_t len, std::size_t max_bytes) {
     std::size_t i = 0;

@@ -4,6 +4,7 @@
 
 #include "core/path_tests.h"
 #include "imaging/text_watermark.h"
+#include "net/online_services.h"
 #include "settings/text.h"
 #include "ui/app_state.h"
 #include "ui/batch_worker.h"
@@ -21,13 +22,16 @@ void on_banner_clicked(int) {
 void on_source_folder_button(int) {
     char path[1024] = {};
     GetWindowTextA(SourceFolderEdit, path, sizeof path);
-    if (!browse_for_folder(MainWindow, "选择图片源文件夹：", path)) return;
+    if (!browse_for_folder(MainWindow, "选择图片源文件夹：", path))
+        return;
     const char* chosen = trim(path);
-    if (!*chosen) return;
+    if (!*chosen)
+        return;
     // The same folder again keeps whatever target the user has set meanwhile.
     char current[1024] = {};
     GetWindowTextA(SourceFolderEdit, current, sizeof current);
-    if (std::strcmp(chosen, current) == 0) return;
+    if (std::strcmp(chosen, current) == 0)
+        return;
     SetWindowTextA(SourceFolderEdit, chosen);
     const std::string target = propose_target_folder(
         chosen, [](const std::string& folder) { return is_directory(folder.c_str()) != 0; });
@@ -42,19 +46,22 @@ void focus_at_end(HWND edit) {
 void on_width_check(int) {
     const bool checked = is_checked(WidthCheckId);
     EnableWindow(WidthEdit, checked);
-    if (checked) focus_at_end(WidthEdit);
+    if (checked)
+        focus_at_end(WidthEdit);
 }
 
 void on_quality_check(int) {
     const bool checked = is_checked(QualityCheckId);
     EnableWindow(QualityCombo, checked);
-    if (checked) SetFocus(QualityCombo);
+    if (checked)
+        SetFocus(QualityCombo);
 }
 
 void on_rotate_check(int) {
     const bool checked = is_checked(RotateCheckId);
     EnableWindow(RotateCombo, checked);
-    if (checked) SetFocus(RotateCombo);
+    if (checked)
+        SetFocus(RotateCombo);
 }
 
 void on_text_watermark_check(int) {
@@ -68,10 +75,12 @@ void on_image_watermark_check(int) {
 // An edge position needs its margin, which the user is taken to at once; the centred one
 // has none.
 void on_direction_changed(int code, int combo_id, HWND margin_edit) {
-    if (code != CBN_SELCHANGE) return;
+    if (code != CBN_SELCHANGE)
+        return;
     const LRESULT selection = SendMessageA(GetDlgItem(MainWindow, combo_id), CB_GETCURSEL, 0, 0);
     EnableWindow(margin_edit, selection != 0);
-    if (selection != 0) focus_at_end(margin_edit);
+    if (selection != 0)
+        focus_at_end(margin_edit);
 }
 
 void on_text_horz_combo(int code) {
@@ -88,7 +97,8 @@ void on_image_vert_combo(int code) {
 }
 
 void on_font_button(int) {
-    if (choose_watermark_font(Instance, MainWindow, TheSettings.font) != 1) return;
+    if (choose_watermark_font(Instance, MainWindow, TheSettings.font) != 1)
+        return;
     SetWindowTextA(FontEdit, font_description(TheSettings.font).c_str());
     // The new font stays chosen either way; the user is only told it will not do.
     char text[1024] = {};

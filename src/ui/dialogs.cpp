@@ -40,7 +40,8 @@ int browse_for_folder(HWND owner, const char* title, char* path) {
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
     browse.lpfn = on_browser_message;
     const std::unique_ptr<ITEMIDLIST, ItemListFree> chosen(SHBrowseForFolderA(&browse));
-    if (!chosen) return 0;
+    if (!chosen)
+        return 0;
     SHGetPathFromIDListA(chosen.get(), path);
     return 1;
 }
@@ -68,7 +69,8 @@ int choose_watermark_font(HINSTANCE instance, HWND owner, FontSpec& font) {
     choose.lpszStyle = unused_style;
     choose.nSizeMin = 8;
     choose.nSizeMax = 72;
-    if (ChooseFontA(&choose) != TRUE) return 2;
+    if (ChooseFontA(&choose) != TRUE)
+        return 2;
 
     copy_to_field(font.fontName, logfont.lfFaceName, strnlen(logfont.lfFaceName, LF_FACESIZE));
     font.fontSize = choose.iPointSize / 10;
@@ -94,6 +96,7 @@ std::optional<std::string> choose_image_file(HINSTANCE instance, HWND owner, con
     open.nMaxFileTitle = sizeof path; // set, but no title buffer is given
     open.lpstrTitle = title;
     open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (!GetOpenFileNameA(&open)) return std::nullopt;
+    if (!GetOpenFileNameA(&open))
+        return std::nullopt;
     return std::string(path);
 }

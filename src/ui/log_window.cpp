@@ -39,5 +39,6 @@ void append_log_line(const char* text) {
     // The line break goes in separately, so every text ends in exactly one CR LF.
     append_at_end(text);
     append_at_end("\r\n");
-    if (!IsWindowVisible(LogWindow)) ShowWindow(LogWindow, SW_SHOW);
+    if (!IsWindowVisible(LogWindow))
+        ShowWindow(LogWindow, SW_SHOW);
 }

@@ -105,7 +105,8 @@ const char* const VertItems[] = {"垂直距中", "上边距", "下边距"};
 template <std::size_t N> void fill_combo(HWND combo, const char* const (&items)[N], int selection) {
     for (const char* item : items)
         add_combo_item(combo, item);
-    if (selection != 0) SendMessageA(combo, CB_SETCURSEL, selection, 0);
+    if (selection != 0)
+        SendMessageA(combo, CB_SETCURSEL, selection, 0);
 }
 
 void set_number(HWND edit, int value) {

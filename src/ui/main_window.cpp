@@ -1,7 +1,7 @@
 #include "ui/main_window.h"
 
-#include <cstring>
-
+#include "net/online_services.h"
+#include "net/web_page.h"
 #include "ui/app_state.h"
 #include "ui/batch_worker.h"
 #include "ui/commands.h"
@@ -10,7 +10,6 @@
 #include "ui/main_controls.h"
 #include "ui/shell_link.h"
 #include "ui/ui_logic.h"
-#include "ui/win32_scopes.h"
 
 namespace {
 
@@ -54,16 +53,19 @@ void on_command(WPARAM wparam, LPARAM lparam) {
 }
 
 void on_size(HWND window) {
-    if (window == LogWindow) fit_log_edit();
+    if (window == LogWindow)
+        fit_log_edit();
 }
 
 // The help pop-up vanishes as soon as the user turns elsewhere or clicks it.
 void on_activate(HWND window, int state) {
-    if (state == WA_INACTIVE && window == HelpPopup) ShowWindow(HelpPopup, SW_HIDE);
+    if (state == WA_INACTIVE && window == HelpPopup)
+        ShowWindow(HelpPopup, SW_HIDE);
 }
 
 void on_left_button_down(HWND window) {
-    if (window == HelpPopup) ShowWindow(HelpPopup, SW_HIDE);
+    if (window == HelpPopup)
+        ShowWindow(HelpPopup, SW_HIDE);
 }
 
 void on_close(HWND window) {
@@ -86,14 +88,7 @@ void invalidate_banner() {
 // The strip shows the current banner picture, or a placeholder until there is one.
 void paint_banner() {
     invalidate_banner();
-    RECT strip;
-    GetClientRect(BannerStatic, &strip);
-    const PaintScope paint(BannerStatic);
-    if (render_banner_picture(paint.get(), strip.right, strip.bottom)) return;
-    Rectangle(paint.get(), 0, 0, 681, 80);
-    const SelectScope font(paint.get(), GuiFont);
-    static const char placeholder[] = "加载中...";
-    TextOutA(paint.get(), 8, 8, placeholder, static_cast<int>(std::strlen(placeholder)));
+    paint_banner_strip(BannerStatic, GuiFont);
 }
 
 LRESULT on_ctl_color_static(HWND window, WPARAM wparam, LPARAM lparam) {
@@ -129,11 +124,13 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         on_close(window);
         return 0;
     case WM_PAINT:
-        if (repaints_banner(window)) paint_banner();
+        if (repaints_banner(window))
+            paint_banner();
         return DefWindowProcA(window, message, wparam, lparam);
     case WM_ERASEBKGND:
         // Every erase of the main window also repaints the strip over it.
-        if (repaints_banner(window)) invalidate_banner();
+        if (repaints_banner(window))
+            invalidate_banner();
         return DefWindowProcA(window, message, wparam, lparam);
     case WM_CTLCOLORSTATIC:
         return on_ctl_color_static(window, wparam, lparam);

@@ -19,7 +19,8 @@ bool is_empty(const char* s) {
 HRESULT save_link(IShellLinkA* link, const char* link_path) {
     ComPtr<IPersistFile> file;
     const HRESULT queried = link->QueryInterface(IID_IPersistFile, file.put());
-    if (FAILED(queried)) return queried;
+    if (FAILED(queried))
+        return queried;
     wchar_t wide_path[MAX_PATH] = {};
     MultiByteToWideChar(CP_ACP, 0, link_path, -1, wide_path, MAX_PATH);
     wide_path[MAX_PATH - 1] = 0;
@@ -37,13 +38,18 @@ HRESULT create_shell_link(const char* target_path, const char* arguments, const 
     ComPtr<IShellLinkA> link;
     const HRESULT created = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                              IID_IShellLinkA, link.put());
-    if (FAILED(created)) return created;
+    if (FAILED(created))
+        return created;
     link->SetPath(target_path);
     link->SetArguments(arguments);
-    if (*description) link->SetDescription(description);
-    if (show_command != 0) link->SetShowCmd(show_command);
-    if (*working_folder) link->SetWorkingDirectory(working_folder);
-    if (*icon_path) link->SetIconLocation(icon_path, icon_index);
+    if (*description)
+        link->SetDescription(description);
+    if (show_command != 0)
+        link->SetShowCmd(show_command);
+    if (*working_folder)
+        link->SetWorkingDirectory(working_folder);
+    if (*icon_path)
+        link->SetIconLocation(icon_path, icon_index);
     return save_link(link.get(), link_path);
 }
 
@@ -51,7 +57,8 @@ void create_desktop_shortcut(HWND main_window) {
     char desktop[MAX_PATH] = {};
     char program[MAX_PATH] = {};
     // Without a desktop folder the link would land in the root of the current drive.
-    if (!special_folder_path(CSIDL_DESKTOP, desktop) || !*desktop) return;
+    if (!special_folder_path(CSIDL_DESKTOP, desktop) || !*desktop)
+        return;
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     const std::string link_path = shortcut_path(desktop);
     const ComScope com;

@@ -5,6 +5,8 @@
 
 #include "core/path_tests.h"
 #include "imaging/text_watermark.h"
+#include "net/online_services.h"
+#include "net/web_page.h"
 #include "settings/config_file.h"
 #include "settings/program_folder.h"
 #include "ui/app_state.h"
@@ -128,7 +130,8 @@ int run_message_loop() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        if (message.message == WM_MOUSEMOVE) set_banner_pointer(message);
+        if (message.message == WM_MOUSEMOVE)
+            set_banner_pointer(message);
         DispatchMessageA(&message);
     }
     return static_cast<int>(message.wParam);
@@ -144,16 +147,15 @@ int start_and_run(HINSTANCE instance, int show_command) {
     Instance = instance;
     MainIcon = LoadIconA(instance, MAKEINTRESOURCEA(MainIconResource));
     PreviewIcon = LoadIconA(instance, MAKEINTRESOURCEA(PreviewIconResource));
-    if (!register_window_class(instance)) return 0;
+    if (!register_window_class(instance))
+        return 0;
     MainWindow = create_main_window(instance);
     // The progress bar's class lives in the common controls library.
     INITCOMMONCONTROLSEX common{sizeof common, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&common);
     create_main_controls(instance, MainWindow);
-    if (!start_online_threads()) {
-        MessageBoxA(MainWindow, "启动线程失败", "提示", MB_ICONERROR);
-        ExitProcess(static_cast<UINT>(-1));
-    }
+    // Refuses the start itself when a thread cannot be started.
+    start_online_services(MainWindow, BannerStatic);
     load_settings_into_controls();
 
     fit_client_height(MainWindow, 687, 558);

@@ -56,7 +56,8 @@ ScreenPoint centered_position(int screen_width, int maximized_height, int client
 }
 
 int gui_font_height(int stock_height, int dpi) {
-    if (dpi <= 96) return stock_height;
+    if (dpi <= 96)
+        return stock_height;
     // The scale is held in single precision on purpose: 120 DPI gives 1.25 exactly enough
     // that a stock height of -11 becomes -8.
     const float scale = 1 + (dpi - 96) * 1.041666f / 100;
@@ -65,9 +66,11 @@ int gui_font_height(int stock_height, int dpi) {
 
 bool same_folder_nocase(const std::string& a, const std::string& b) {
     auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
+        if (lower(a[i]) != lower(b[i]))
+            return false;
     return true;
 }
 

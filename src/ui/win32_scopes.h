@@ -18,7 +18,8 @@ class WindowDC {
   public:
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~WindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
+        if (dc_)
+            ReleaseDC(window_, dc_);
     }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
@@ -49,7 +50,8 @@ class SelectScope {
   public:
     SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~SelectScope() {
-        if (previous_) SelectObject(dc_, previous_);
+        if (previous_)
+            SelectObject(dc_, previous_);
     }
     SelectScope(const SelectScope&) = delete;
     SelectScope& operator=(const SelectScope&) = delete;
@@ -64,7 +66,8 @@ class ComScope {
   public:
     ComScope() : started_(SUCCEEDED(CoInitialize(nullptr))) {}
     ~ComScope() {
-        if (started_) CoUninitialize();
+        if (started_)
+            CoUninitialize();
     }
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
@@ -78,7 +81,8 @@ template <typename T> class ComPtr {
   public:
     ComPtr() = default;
     ~ComPtr() {
-        if (p_) p_->Release();
+        if (p_)
+            p_->Release();
     }
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;

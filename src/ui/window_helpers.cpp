@@ -32,13 +32,15 @@ void set_layered_color_key(HWND window, COLORREF key, int alpha, DWORD flags) {
         void operator()(HMODULE m) const { FreeLibrary(m); }
     };
     const HMODULE user32 = LoadLibraryA("User32.DLL");
-    if (!user32) return;
+    if (!user32)
+        return;
     const std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFree> library(user32);
     SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
     using SetAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
     const auto set_attributes = reinterpret_cast<SetAttributes>(
         reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
-    if (set_attributes) set_attributes(window, key, static_cast<BYTE>(alpha), flags);
+    if (set_attributes)
+        set_attributes(window, key, static_cast<BYTE>(alpha), flags);
 }
 
 namespace {
@@ -56,7 +58,8 @@ HFONT create_gui_font() {
 } // namespace
 
 void apply_gui_font(HWND window) {
-    if (!GuiFont) GuiFont = create_gui_font(); // lives until the process ends
+    if (!GuiFont)
+        GuiFont = create_gui_font(); // lives until the process ends
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont), TRUE);
 }
 
@@ -70,7 +73,8 @@ struct ChildSwitch {
 // Win32 calls back with its own calling convention, so this cannot be a lambda.
 BOOL CALLBACK switch_child(HWND child, LPARAM data) {
     const auto* change = reinterpret_cast<const ChildSwitch*>(data);
-    if (child != change->spared) EnableWindow(child, change->enable);
+    if (child != change->spared)
+        EnableWindow(child, change->enable);
     return TRUE;
 }
 

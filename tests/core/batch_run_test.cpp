@@ -115,8 +115,7 @@ TEST_F(BatchRun, ARefusalEndsTheRunAndFocusesItsControlAfterTheControlsAreBack) 
     form_.width_check = true;
     form_.width_edit = "0";
     EXPECT_EQ(run().end, BatchEnd::Refused);
-    EXPECT_EQ(host_.events,
-              (std::vector<std::string>{"message", "restore", "position", "focus"}));
+    EXPECT_EQ(host_.events, (std::vector<std::string>{"message", "restore", "position", "focus"}));
     EXPECT_EQ(host_.focus, FormControl::WidthEdit);
     EXPECT_FALSE(file_exists((*program_ / "config.dat").c_str())); // nothing saved
     EXPECT_EQ(ProcessingFlag.load(), 0);

@@ -9,15 +9,15 @@ TEST(LiesBelow, TargetsInsideTheSourceTreeWhateverTheLetterCase) {
         bool below;
     } cases[] = {
         {"C:\\p\\out", "C:\\p", true},
-        {"C:\\P\\Out", "c:\\p", true},      // typed in another letter case
-        {"C:\\p", "C:\\p", false},          // results beside the sources are allowed
+        {"C:\\P\\Out", "c:\\p", true}, // typed in another letter case
+        {"C:\\p", "C:\\p", false},     // results beside the sources are allowed
         {"C:\\p2", "C:\\p", false},
         {"C:\\p2\\x", "C:\\p", false},
-        {"D:\\out", "D:\\", true},          // a drive root as the source
+        {"D:\\out", "D:\\", true}, // a drive root as the source
         {"D:\\", "D:\\", false},
         {"E:\\out", "D:\\", false},
         {"Z:\\图片\\处理后", "Z:\\图片", true},
-        {"Z:\\嘰\\a", "Z:\\嘰", true},      // 嘰 ends in the byte 0x5C
+        {"Z:\\嘰\\a", "Z:\\嘰", true}, // 嘰 ends in the byte 0x5C
         {"Z:\\嘰a", "Z:\\嘰", false},
         {"Z:\\嘰", "Z:\\", true},
         {"x", "", false},

@@ -91,8 +91,8 @@ TEST(ListSubfolders, PreOrderWithoutDotFolders) {
     EXPECT_EQ(sorted(flat), sorted({s + "\\a", s + "\\b"}));
 
     const auto deep = subfolders(s, true);
-    EXPECT_EQ(sorted(deep), sorted({s + "\\a", s + "\\a\\c", s + "\\a\\c\\d", s + "\\b",
-                                    s + "\\b\\嘰"}));
+    EXPECT_EQ(sorted(deep),
+              sorted({s + "\\a", s + "\\a\\c", s + "\\a\\c\\d", s + "\\b", s + "\\b\\嘰"}));
     expect_pre_order(deep);
     for (const auto& path : deep)
         EXPECT_EQ(path.compare(0, s.size(), s), 0); // the caller's text starts every path

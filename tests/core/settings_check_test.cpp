@@ -129,8 +129,7 @@ TEST(CheckSettings, EachRefusalShowsItsMessageIconAndFocus) {
         {"width 0000",
          [](FormSnapshot& f, FakeEnvironment&) { f.width_check = true, f.width_edit = "0000"; },
          "图片宽取值范围: 1 - 9999", MessageIcon::Error, FormControl::WidthEdit},
-        {"empty text",
-         [](FormSnapshot& f, FakeEnvironment&) { f.text_watermark_check = true; },
+        {"empty text", [](FormSnapshot& f, FakeEnvironment&) { f.text_watermark_check = true; },
          "请输入水印文字内容", MessageIcon::Error, FormControl::TextEdit},
         {"chinese text, latin font",
          [](FormSnapshot& f, FakeEnvironment&) {
@@ -141,16 +140,14 @@ TEST(CheckSettings, EachRefusalShowsItsMessageIconAndFocus) {
         {"text margin with text off",
          [](FormSnapshot& f, FakeEnvironment&) { f.text_horz_combo = 1, f.text_horz_edit = ""; },
          "文字水印的左边距不能为空", MessageIcon::Error, FormControl::TextHorzEdit},
-        {"no image",
-         [](FormSnapshot& f, FakeEnvironment&) { f.image_watermark_check = true; },
+        {"no image", [](FormSnapshot& f, FakeEnvironment&) { f.image_watermark_check = true; },
          "请选择一张水印图片", MessageIcon::Error, FormControl::ImageButton},
         {"missing image",
          [](FormSnapshot& f, FakeEnvironment&) {
              f.image_watermark_check = true, f.image_edit = "gone.png";
          },
          "水印图片不存在，请重新选择", MessageIcon::Error, FormControl::ImageButton},
-        {"image margin",
-         [](FormSnapshot& f, FakeEnvironment&) { f.image_vert_edit = "1000"; },
+        {"image margin", [](FormSnapshot& f, FakeEnvironment&) { f.image_vert_edit = "1000"; },
          "图片水印的下边距取值范围: 1 - 999", MessageIcon::Error, FormControl::ImageVertEdit},
         {"no target", [](FormSnapshot& f, FakeEnvironment&) { f.target_folder_edit = ""; },
          "请选择图片处理后保存到哪个文件夹", MessageIcon::Error, FormControl::TargetFolderButton},
@@ -158,8 +155,7 @@ TEST(CheckSettings, EachRefusalShowsItsMessageIconAndFocus) {
          [](FormSnapshot& f, FakeEnvironment& e) {
              f.target_folder_edit = "new\\sub", e.can_create = false;
          },
-         "创建图片处理后保存到的文件夹时出错", MessageIcon::Error,
-         FormControl::TargetFolderButton},
+         "创建图片处理后保存到的文件夹时出错", MessageIcon::Error, FormControl::TargetFolderButton},
     };
     for (const Case& c : cases) {
         FormSnapshot f = valid_form();
@@ -190,7 +186,8 @@ TEST(CheckSettings, MarginRuleMessagesForEverySideAndKind) {
     const struct {
         const char* text;
         const char* suffix;
-    } kinds[] = {{"", "不能为空"}, {"1a", "必须为整数,取值范围: 0 - 999"}, {"1000", "取值范围: 1 - 999"}};
+    } kinds[] = {
+        {"", "不能为空"}, {"1a", "必须为整数,取值范围: 0 - 999"}, {"1000", "取值范围: 1 - 999"}};
     for (const auto& a : axes)
         for (int selection : {1, 2})
             for (const auto& k : kinds) {
@@ -211,8 +208,8 @@ TEST(CheckSettings, MarginValuesThatPass) {
         int selection;
         const char* text;
         int32_t expected;
-    } cases[] = {{1, "0", 0}, {2, " 999 ", 999}, {0, "5000", 5000}, {0, "", 16},
-                 {0, "x", 16}, {-1, "12", 12}, {-1, "", 16}};
+    } cases[] = {{1, "0", 0},  {2, " 999 ", 999}, {0, "5000", 5000}, {0, "", 16},
+                 {0, "x", 16}, {-1, "12", 12},    {-1, "", 16}};
     for (const auto& c : cases) {
         RecordingHost host;
         int32_t margin = -1;

@@ -47,10 +47,12 @@ void expect_controls_restored(const App& app) {
                                  "QualityCheck", "QualityCombo", "RotateCheck", "SubfoldersCheck",
                                  "TextWatermarkCheck", "ImageWatermarkCheck", "TargetFolderEdit",
                                  "TargetFolderButton", "ProgressBar", "StartButton", "TextGroup"})
-            if (!is_enabled(app[name])) mismatch += std::string(" ") + name + " disabled;";
+            if (!is_enabled(app[name]))
+                mismatch += std::string(" ") + name + " disabled;";
         for (const char* name : {"RotateCombo", "TextEdit", "FontButton", "ImageButton",
                                  "TextHorzEdit", "ImagePreviewButton"})
-            if (is_enabled(app[name])) mismatch += std::string(" ") + name + " enabled;";
+            if (is_enabled(app[name]))
+                mismatch += std::string(" ") + name + " enabled;";
         if (is_enabled(app["WidthEdit"]) != width)
             mismatch += " WidthEdit does not follow WidthCheck;";
         if (SendMessageA(app["ProgressBar"], PBM_GETPOS, 0, 0) != 0)

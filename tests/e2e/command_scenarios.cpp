@@ -27,7 +27,8 @@ int entry_index(HWND combo, const std::function<bool(int index, const std::strin
                 const std::string& what) {
     const std::vector<std::string> entries = combo_entries(combo);
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (pick(static_cast<int>(i), entries[i])) return static_cast<int>(i);
+        if (pick(static_cast<int>(i), entries[i]))
+            return static_cast<int>(i);
     throw ScenarioFailure("no entry for " + what);
 }
 
@@ -174,7 +175,8 @@ std::string choose_face(HWND dialog, const std::vector<std::string>& names) {
                             faces,
                             [&](int, const std::string& e) {
                                 for (const std::string& name : names)
-                                    if (e == name) chosen = e;
+                                    if (e == name)
+                                        chosen = e;
                                 return !chosen.empty();
                             },
                             names.front()));
@@ -317,4 +319,22 @@ void closing(Scene& scene) {
     App app = start_app(scene);
     PostMessageA(app.main, WM_CLOSE, 0, 0);
     expect_number(app.process.wait_exit(), 0, "exit code after closing the window");
+}
+
+void menu_pages(Scene& scene) {
+    App app = start_app(scene);
+    post_menu_command(app.main, 32771);
+    wait_for_pages(scene, 1);
+    post_menu_command(app.main, 32772);
+    wait_for_pages(scene, 2);
+    post_menu_command(app.main, 32773);
+    wait_for_pages(scene, 3);
+    // With no banner shown, a click on the strip means the home page.
+    PostMessageA(app.main, WM_COMMAND, MAKEWPARAM(35000, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(app["BannerStatic"]));
+    const std::vector<std::string> pages = wait_for_pages(scene, 4);
+    expect(pages == std::vector<std::string>{site_page("/help.html"), site_page("/"),
+                                             site_page("/sy_list.html"), site_page("/")},
+           "the menu's pages and the banner's home page");
+    save_screenshot(scene.screenshot);
 }

@@ -15,11 +15,13 @@ void save_screen_on_failure(const std::string& path) {
 }
 
 ScenarioFailure::ScenarioFailure(const std::string& what) : std::runtime_error(what) {
-    if (!FailureScreenshot.empty()) save_screenshot(FailureScreenshot);
+    if (!FailureScreenshot.empty())
+        save_screenshot(FailureScreenshot);
 }
 
 void expect(bool condition, const std::string& what) {
-    if (!condition) throw ScenarioFailure(what);
+    if (!condition)
+        throw ScenarioFailure(what);
 }
 
 void expect_text(const std::string& actual, const std::string& expected, const std::string& what) {
@@ -122,16 +124,20 @@ std::vector<HWND> children(HWND parent) {
 
 HWND find_child(HWND parent, const char* class_name) {
     for (HWND child : children(parent)) {
-        if (lstrcmpiA(class_of(child).c_str(), class_name) == 0) return child;
-        if (HWND deeper = find_child(child, class_name)) return deeper;
+        if (lstrcmpiA(class_of(child).c_str(), class_name) == 0)
+            return child;
+        if (HWND deeper = find_child(child, class_name))
+            return deeper;
     }
     return nullptr;
 }
 
 HWND find_child_id(HWND parent, int id) {
     for (HWND child : children(parent)) {
-        if (GetDlgCtrlID(child) == id) return child;
-        if (HWND deeper = find_child_id(child, id)) return deeper;
+        if (GetDlgCtrlID(child) == id)
+            return child;
+        if (HWND deeper = find_child_id(child, id))
+            return deeper;
     }
     return nullptr;
 }
@@ -191,7 +197,8 @@ std::vector<std::string> combo_entries(HWND combo) {
 HWND focus_of(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
     return info.hwndFocus;
 }
 
@@ -308,7 +315,8 @@ BoxIcon icon_of(HWND box) {
         if (class_of(child) == "Static" && is_visible(child) &&
             (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
             icon_static = child;
-    if (!icon_static) return BoxIcon::None;
+    if (!icon_static)
+        return BoxIcon::None;
     RECT r;
     GetWindowRect(icon_static, &r);
     const int width = r.right - r.left, height = r.bottom - r.top;
@@ -318,7 +326,8 @@ BoxIcon icon_of(HWND box) {
         [&] {
             shown = capture(r);
             for (DWORD pixel : shown)
-                if (pixel != shown[0]) return true;
+                if (pixel != shown[0])
+                    return true;
             return false;
         },
         "the message box to paint its icon");
@@ -403,9 +412,12 @@ HWND wait_dialog_with_child(DWORD process_id, const char* child_class, int child
     return wait_for_window(
         [&]() -> HWND {
             for (HWND window : top_windows(process_id, "#32770")) {
-                if (!is_visible(window)) continue;
-                if (child_class && find_child(window, child_class)) return window;
-                if (!child_class && find_child_id(window, child_id)) return window;
+                if (!is_visible(window))
+                    continue;
+                if (child_class && find_child(window, child_class))
+                    return window;
+                if (!child_class && find_child_id(window, child_id))
+                    return window;
             }
             return nullptr;
         },
@@ -445,7 +457,8 @@ std::string unix_path(const std::string& windows_path) {
     expect(windows_path.rfind("Z:\\", 0) == 0, "not a path on drive Z: " + windows_path);
     std::string path = windows_path.substr(2);
     for (char& c : path)
-        if (c == '\\') c = '/';
+        if (c == '\\')
+            c = '/';
     return path;
 }
 

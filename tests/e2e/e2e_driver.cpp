@@ -44,6 +44,7 @@ const struct {
     {"failed_check_focus", failed_check_focus},
     {"log_window_lines", log_window_lines},
     {"close_during_run", close_during_run},
+    {"menu_pages", menu_pages},
 };
 
 } // namespace
@@ -60,8 +61,15 @@ int main(int argc, char** argv) {
     }
     Scene scene{argv[2], std::string(argv[2]) + "\\Ombrel", argv[3]};
     save_screen_on_failure(scene.screenshot);
+    try {
+        record_opened_pages(scene);
+    } catch (const std::exception& failure) {
+        std::printf("%s\n", utf8(failure.what()).c_str());
+        return 1;
+    }
     for (const auto& s : Scenarios) {
-        if (std::strcmp(s.name, argv[1]) != 0) continue;
+        if (std::strcmp(s.name, argv[1]) != 0)
+            continue;
         try {
             s.run(scene);
             std::printf("scenario %s passed\n", s.name);

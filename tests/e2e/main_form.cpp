@@ -74,7 +74,8 @@ HWND program_window(DWORD process_id, const std::string& text) {
     for (HWND window : top_windows(process_id, "CodeBlocksWindowsApp")) {
         char caption[256] = {};
         GetWindowTextA(window, caption, sizeof caption);
-        if (text == caption) return window;
+        if (text == caption)
+            return window;
     }
     return nullptr;
 }
@@ -82,7 +83,8 @@ HWND program_window(DWORD process_id, const std::string& text) {
 App::App(const std::string& program_folder, const std::string& current_folder,
          const std::function<void(DWORD process_id)>& during_startup)
     : process(program_folder + "\\ombrel.exe.so", current_folder) {
-    if (during_startup) during_startup(process.id());
+    if (during_startup)
+        during_startup(process.id());
     main = wait_for_window(
         [this]() -> HWND {
             const HWND window = program_window(process.id(), "Ombrel");
@@ -98,6 +100,7 @@ App::App(const std::string& program_folder, const std::string& current_folder,
 
 HWND App::operator[](const std::string& name) const {
     for (std::size_t i = 0; i < 44; ++i)
-        if (name == ExpectedControls[i].name) return controls[i];
+        if (name == ExpectedControls[i].name)
+            return controls[i];
     throw ScenarioFailure("no control named " + name);
 }

@@ -23,3 +23,4 @@ void run_overwrite_no(Scene& scene);
 void failed_check_focus(Scene& scene);
 void log_window_lines(Scene& scene);
 void close_during_run(Scene& scene);
+void menu_pages(Scene& scene);

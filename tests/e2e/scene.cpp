@@ -2,6 +2,46 @@
 
 #include <vector>
 
+void record_opened_pages(const Scene& scene) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string recorder = self;
+    recorder = recorder.substr(0, recorder.rfind('\\')) + "\\..\\net\\record_browser.exe";
+    const std::string command = "\"" + recorder + "\" \"%1\"";
+    for (const auto& key : {std::pair<const char*, std::string>{".html", "Ombrel.TestPage"},
+                            {"Ombrel.TestPage\\shell\\open\\command", command},
+                            {"http\\shell\\open\\command", command},
+                            {"https\\shell\\open\\command", command}})
+        expect(RegSetValueA(HKEY_CLASSES_ROOT, key.first, REG_SZ, key.second.c_str(),
+                            static_cast<DWORD>(key.second.size())) == ERROR_SUCCESS,
+               std::string("cannot register the recording browser under ") + key.first);
+    // The program inherits the variable that names the recorder's log.
+    SetEnvironmentVariableA("OMBREL_BROWSER_LOG", (scene.work + "\\pages.log").c_str());
+}
+
+std::string site_page(const char* path) {
+    return std::string("http://") + OMBREL_SITE_HOST + path;
+}
+
+std::vector<std::string> wait_for_pages(const Scene& scene, std::size_t count) {
+    std::vector<std::string> pages;
+    wait_until(
+        [&] {
+            pages.clear();
+            const std::string log = scene.work + "\\pages.log";
+            if (!file_exists(log))
+                return count == 0;
+            const std::string text = read_text_file(log);
+            std::size_t start = 0;
+            for (std::size_t end; (end = text.find('\n', start)) != std::string::npos;
+                 start = end + 1)
+                pages.push_back(text.substr(start, end - start));
+            return pages.size() >= count;
+        },
+        std::to_string(count) + " opened pages");
+    return pages;
+}
+
 const char LibraryKey[] = "SOFTWARE\\ImageMagick\\6.8.9\\Q:16";
 
 void write_text_file(const std::string& path, const std::string& content) {

@@ -1,6 +1,7 @@
 // What every scenario gets, and the file and registry helpers scenarios set things up with.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "main_form.h"
 
@@ -16,6 +17,14 @@ inline App start_app(const Scene& scene,
                      const std::function<void(DWORD)>& during_startup = nullptr) {
     return App(scene.program_folder, scene.work, during_startup);
 }
+
+// Registers the recording browser of the network tests for .html files and web URLs; the
+// pages the program opens are then lines of work\\pages.log.
+void record_opened_pages(const Scene& scene);
+// The page URL of the product web site, as the program opens it.
+std::string site_page(const char* path);
+// Waits until the program has opened count pages; returns them in order.
+std::vector<std::string> wait_for_pages(const Scene& scene, std::size_t count);
 
 void write_text_file(const std::string& path, const std::string& content);
 std::string read_text_file(const std::string& path);

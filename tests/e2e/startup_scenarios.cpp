@@ -234,6 +234,8 @@ void expect_refusal(const Scene& scene, const std::string& program_folder,
     save_screenshot(scene.screenshot);
     answer(box, IDOK);
     expect_number(static_cast<int>(process.wait_exit()), -1, "exit code of a refused start");
+    expect(wait_for_pages(scene, 1) == std::vector<std::string>{site_page("/unzip.html")},
+           "the refusal opens the page on unpacking");
     expect(!file_exists(program_folder + "\\config.dat"), "no settings were written");
 }
 

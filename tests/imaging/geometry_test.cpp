@@ -89,8 +89,8 @@ TEST(PlaceText, AWideCentredTextStartsLeftOfTheImage) {
 TEST(JpegDecodeScale, LeavesAtLeastTwiceTheTargetWidth) {
     const struct {
         int width, target, scale;
-    } cases[] = {{4000, 750, 2}, {6000, 750, 4}, {2999, 750, 1}, {3000, 750, 2},
-                 {100000, 750, 8}, {1000, 750, 1}, {4000, 0, 1}, {4000, -5, 1}};
+    } cases[] = {{4000, 750, 2},   {6000, 750, 4}, {2999, 750, 1}, {3000, 750, 2},
+                 {100000, 750, 8}, {1000, 750, 1}, {4000, 0, 1},   {4000, -5, 1}};
     for (const auto& c : cases) {
         EXPECT_EQ(jpeg_decode_scale(c.width, c.target), c.scale) << c.width << " to " << c.target;
         EXPECT_GE(c.width / jpeg_decode_scale(c.width, c.target), std::min(c.width, 2 * c.target));

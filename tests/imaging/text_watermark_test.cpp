@@ -72,7 +72,8 @@ Metrics measure(const FontSpec& font, const char* text) {
     const auto canvas = solid_image(32, 32, "white");
     const unique_magick_memory<double> m(MagickQueryFontMetrics(
         canvas.get(), drawing_for(font).get(), gbk_to_utf8(std::string(text)).c_str()));
-    if (!m) throw std::runtime_error(std::string("no metrics for ") + text);
+    if (!m)
+        throw std::runtime_error(std::string("no metrics for ") + text);
     return {m.get()[1], m.get()[3], m.get()[11]};
 }
 

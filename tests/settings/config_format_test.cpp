@@ -43,8 +43,8 @@ TEST(ConfigText, SplitsLikeATokenizerOverTheEqualsSign) {
         const char* line;
         const char* text;
     } cases[] = {
-        {"sy_text=\n", ""},       {"sy_text=a=b\n", "a"},  {"sy_text==b\n", "b"},
-        {"=sy_text=c\n", "c"},    {"sy_text\n", ""},       {"sy_text=水印 文字\n", "水印 文字"},
+        {"sy_text=\n", ""},    {"sy_text=a=b\n", "a"}, {"sy_text==b\n", "b"},
+        {"=sy_text=c\n", "c"}, {"sy_text\n", ""},      {"sy_text=水印 文字\n", "水印 文字"},
     };
     for (const Case& c : cases) {
         Settings before{};
@@ -65,8 +65,16 @@ TEST(ConfigText, IntegersParseLikePercentD) {
         const char* value;
         int32_t expected;
     } cases[] = {
-        {"750px", 750}, {"-5", -5}, {"+7", 7}, {" \t42", 42}, {"99999999999", INT32_MAX},
-        {"-99999999999", INT32_MIN}, {"", 123}, {"abc", 123}, {"-", 123}, {" x1", 123},
+        {"750px", 750},
+        {"-5", -5},
+        {"+7", 7},
+        {" \t42", 42},
+        {"99999999999", INT32_MAX},
+        {"-99999999999", INT32_MIN},
+        {"", 123},
+        {"abc", 123},
+        {"-", 123},
+        {" x1", 123},
     };
     for (const Case& c : cases) {
         Settings before{};
@@ -103,9 +111,9 @@ TEST(ConfigText, OverlongValuesAreCutToTheirFieldWithoutSplittingCharacters) {
     std::string chinese;
     for (int i = 0; i < 200; ++i)
         chinese += "国";
-    const Settings s = loaded("sy_text_fontName=" + name + "\nsy_text=" + chinese +
-                              "\nsy_text_htmlColor=#1234567890\nsy_image=" + std::string(5000, 'p') +
-                              "\nwidth=5\n");
+    const Settings s = loaded(
+        "sy_text_fontName=" + name + "\nsy_text=" + chinese +
+        "\nsy_text_htmlColor=#1234567890\nsy_image=" + std::string(5000, 'p') + "\nwidth=5\n");
     EXPECT_EQ(std::string(s.font.fontName), std::string(31, 'N'));
     EXPECT_EQ(std::strlen(s.sy_text), 254u); // 127 whole characters; a 128th would need 256
     EXPECT_STREQ(s.font.htmlColor, "#123456");

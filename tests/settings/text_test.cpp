@@ -9,7 +9,7 @@ TEST(Trim, RemovesTrailingBlanksInPlaceAndSkipsLeadingOnes) {
     char s[] = " \t a b \r\n";
     char* t = trim(s);
     EXPECT_STREQ(t, "a b");
-    EXPECT_EQ(t, s + 3);      // leading blanks are skipped, not removed
+    EXPECT_EQ(t, s + 3);        // leading blanks are skipped, not removed
     EXPECT_STREQ(s, " \t a b"); // trailing ones are cut from the buffer itself
     char blank[] = " \r\n\t";
     EXPECT_STREQ(trim(blank), "");

@@ -23,12 +23,38 @@ Parsed parse(std::vector<std::string> args) {
 } // namespace
 
 TEST(BatchOptions, EveryOptionReachesItsControl) {
-    const Parsed p = parse({"--width", "12345", "--quality", "4", "--rotate", "180",
-                            "--subfolders", "--text", "水印", "--text-opacity", "5",
-                            "--text-pos", "1,0", "--text-margins", "20,99999", "--font", "黑体",
-                            "--font-size", "40", "--font-color", "#FF8000", "--bold", "--italic",
-                            "--image", "/w/logo.png", "--image-pos", "0,2", "--image-margins",
-                            "3,4", "--yes", "/src", "D:\\out"});
+    const Parsed p = parse({"--width",
+                            "12345",
+                            "--quality",
+                            "4",
+                            "--rotate",
+                            "180",
+                            "--subfolders",
+                            "--text",
+                            "水印",
+                            "--text-opacity",
+                            "5",
+                            "--text-pos",
+                            "1,0",
+                            "--text-margins",
+                            "20,99999",
+                            "--font",
+                            "黑体",
+                            "--font-size",
+                            "40",
+                            "--font-color",
+                            "#FF8000",
+                            "--bold",
+                            "--italic",
+                            "--image",
+                            "/w/logo.png",
+                            "--image-pos",
+                            "0,2",
+                            "--image-margins",
+                            "3,4",
+                            "--yes",
+                            "/src",
+                            "D:\\out"});
     ASSERT_TRUE(p.command.error.empty()) << p.command.error;
     EXPECT_TRUE(p.command.yes);
     const FormSnapshot& f = p.form;

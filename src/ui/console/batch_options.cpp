@@ -95,34 +95,69 @@ BatchCommand apply_batch_arguments(const std::vector<std::string>& args, FormSna
         Apply apply; // null for a switch without value
         std::function<void()> set;
     } options[] = {
-        {"--width", [&](auto& v) { form.width_check = true; form.width_edit = as_numeric_edit_reads(v); return true; }, {}},
-        {"--quality", [&](auto& v) { form.quality_check = true; return parse_index(v, form.quality_combo); }, {}},
+        {"--width",
+         [&](auto& v) {
+             form.width_check = true;
+             form.width_edit = as_numeric_edit_reads(v);
+             return true;
+         },
+         {}},
+        {"--quality",
+         [&](auto& v) {
+             form.quality_check = true;
+             return parse_index(v, form.quality_combo);
+         },
+         {}},
         {"--no-quality", {}, [&] { form.quality_check = false; }},
-        {"--rotate", [&](auto& v) {
+        {"--rotate",
+         [&](auto& v) {
              form.rotate_check = true;
              form.rotate_combo = v == "90" ? 0 : v == "180" ? 1 : v == "270" ? 2 : -1;
              return form.rotate_combo >= 0;
-         }, {}},
+         },
+         {}},
         {"--subfolders", {}, [&] { form.subfolders_check = true; }},
-        {"--text", [&](auto& v) { form.text_watermark_check = true; form.text_edit = as_text_edit_reads(v); return true; }, {}},
+        {"--text",
+         [&](auto& v) {
+             form.text_watermark_check = true;
+             form.text_edit = as_text_edit_reads(v);
+             return true;
+         },
+         {}},
         {"--text-opacity", [&](auto& v) { return parse_index(v, form.text_opacity_combo); }, {}},
-        {"--text-pos", [&](auto& v) { return parse_index_pair(v, form.text_horz_combo, form.text_vert_combo); }, {}},
-        {"--text-margins", [&](auto& v) { return parse_margin_pair(v, form.text_horz_edit, form.text_vert_edit); }, {}},
+        {"--text-pos",
+         [&](auto& v) { return parse_index_pair(v, form.text_horz_combo, form.text_vert_combo); },
+         {}},
+        {"--text-margins",
+         [&](auto& v) { return parse_margin_pair(v, form.text_horz_edit, form.text_vert_edit); },
+         {}},
         {"--font", [&](auto& v) { return copy_to_field(font.fontName, v.data(), v.size()); }, {}},
         {"--font-size", [&](auto& v) { return parse_index(v, font.fontSize); }, {}},
-        {"--font-color", [&](auto& v) {
+        {"--font-color",
+         [&](auto& v) {
              if (!parse_html_color(v, font.rgbColors))
                  return false;
              std::snprintf(font.htmlColor, sizeof font.htmlColor, "#%02x%02x%02x",
                            font.rgbColors & 0xFF, (font.rgbColors >> 8) & 0xFF,
                            (font.rgbColors >> 16) & 0xFF);
              return true;
-         }, {}},
+         },
+         {}},
         {"--bold", {}, [&] { font.isWeight = 1; }},
         {"--italic", {}, [&] { font.isItalic = 1; }},
-        {"--image", [&](auto& v) { form.image_watermark_check = true; form.image_edit = as_text_edit_reads(to_program_path(v)); return true; }, {}},
-        {"--image-pos", [&](auto& v) { return parse_index_pair(v, form.image_horz_combo, form.image_vert_combo); }, {}},
-        {"--image-margins", [&](auto& v) { return parse_margin_pair(v, form.image_horz_edit, form.image_vert_edit); }, {}},
+        {"--image",
+         [&](auto& v) {
+             form.image_watermark_check = true;
+             form.image_edit = as_text_edit_reads(to_program_path(v));
+             return true;
+         },
+         {}},
+        {"--image-pos",
+         [&](auto& v) { return parse_index_pair(v, form.image_horz_combo, form.image_vert_combo); },
+         {}},
+        {"--image-margins",
+         [&](auto& v) { return parse_margin_pair(v, form.image_horz_edit, form.image_vert_edit); },
+         {}},
         {"--yes", {}, [&] { command.yes = true; }},
         {"--help", {}, [&] { command.help = true; }},
     };

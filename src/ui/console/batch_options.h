@@ -11,8 +11,8 @@ extern const char batch_usage[];
 // What the command line asks for. Paths and texts are as given (code page 936).
 struct BatchCommand {
     bool help = false;
-    bool yes = false;       // answer Yes to the questions
-    std::string error;      // not empty when the command line is wrong
+    bool yes = false;  // answer Yes to the questions
+    std::string error; // not empty when the command line is wrong
 };
 
 // Applies the options and the two folder arguments to form (as start-up left it) and to the

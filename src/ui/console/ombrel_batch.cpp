@@ -16,7 +16,9 @@
 
 namespace {
 
-void print(const std::string& gbk_text) { std::fputs(gbk_to_utf8(gbk_text).c_str(), stdout); }
+void print(const std::string& gbk_text) {
+    std::fputs(gbk_to_utf8(gbk_text).c_str(), stdout);
+}
 
 // Answers every question the same way and shows everything as lines of text.
 class ConsoleHost : public BatchHost {
@@ -43,10 +45,14 @@ class ConsoleHost : public BatchHost {
 
 int exit_status(BatchEnd end) {
     switch (end) {
-    case BatchEnd::Completed: return 0;
-    case BatchEnd::Refused: return 1;
-    case BatchEnd::Cancelled: return 2;
-    case BatchEnd::FolderError: break;
+    case BatchEnd::Completed:
+        return 0;
+    case BatchEnd::Refused:
+        return 1;
+    case BatchEnd::Cancelled:
+        return 2;
+    case BatchEnd::FolderError:
+        break;
     }
     return 3;
 }
@@ -72,9 +78,9 @@ int main(int argc, char** argv) {
         return 3;
     }
     FormSnapshot form = form_after_startup(settings);
-    const BatchCommand command = apply_batch_arguments(
-        std::vector<std::string>(argv + 1, argv + argc), form, settings.font,
-        program_path_argument);
+    const BatchCommand command =
+        apply_batch_arguments(std::vector<std::string>(argv + 1, argv + argc), form, settings.font,
+                              program_path_argument);
     if (command.help) {
         std::fputs(batch_usage, stdout);
         return 0;

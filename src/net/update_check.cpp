@@ -1,0 +1,30 @@
+#include "net/update_check.h"
+
+#include "net/http_message.h"
+#include "net/http_connection.h"
+#include "net/site_host.h"
+#include "net/web_page.h"
+
+int check_for_update() {
+    const char* host = site_host();
+    HttpConnection site;
+    if (!site.open(host, 5000) || !site.send_get(versioned_path("/checkUpdate.asp"), host))
+        return -1;
+    const ReceivedAnswer answer = receive_answer(site, 2048);
+    site.close();
+    // A broken answer counts as a failed exchange even when part of it arrived.
+    if (answer.failed) return -1;
+    return judge_update_answer(answer.bytes);
+}
+
+DWORD WINAPI update_check_thread(void* main_window) {
+    try {
+        if (check_for_update() == 1 && MessageBoxA(static_cast<HWND>(main_window),
+                                                   "检查到新的版本，是否需要进入官网下载新版本？",
+                                                   "提示", MB_ICONQUESTION | MB_YESNO) == IDYES)
+            open_site_page("/");
+    } catch (...) {
+        // Nothing unwinds into the system's thread start; the check is simply over.
+    }
+    return 0;
+}

@@ -1,0 +1,60 @@
+#include "net/web_page.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "net/site_host.h"
+#include "net/web_page_launch.h"
+#include "platform/unique_handle.h"
+#include "settings/program_folder.h"
+
+namespace {
+
+// An empty "temp.html" in the program folder, kept there: it only serves to ask the system
+// which program opens .html files. The folder is found once, from the module's own path.
+const std::string& probe_file() {
+    static const std::string path = [] {
+        char module_path[MAX_PATH] = {};
+        if (GetModuleFileNameA(nullptr, module_path, MAX_PATH) == 0)
+            return std::string("temp.html");
+        return folder_of_module_path(module_path) + "\\temp.html";
+    }();
+    return path;
+}
+
+void create_probe_file() {
+    // Opened for appending and closed at once: created empty when missing, never written to.
+    const unique_file probe(CreateFileA(probe_file().c_str(), FILE_APPEND_DATA,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// The program registered for .html files, or an empty text when there is none.
+std::string registered_browser() {
+    create_probe_file();
+    char browser[MAX_PATH] = {};
+    const auto found =
+        reinterpret_cast<INT_PTR>(FindExecutableA(probe_file().c_str(), nullptr, browser));
+    return found > 32 ? browser : "";
+}
+
+bool shell_open(const ShellLaunch& launch) {
+    const char* parameters = launch.parameters.empty() ? nullptr : launch.parameters.c_str();
+    return reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", launch.file.c_str(), parameters,
+                                                   nullptr, SW_SHOW)) > 32;
+}
+
+} // namespace
+
+void open_web_page(const char* url) {
+    for (const ShellLaunch& launch : web_page_launches(registered_browser(), url))
+        if (shell_open(launch)) return;
+}
+
+std::string site_url(const char* path) {
+    return std::string("http://") + site_host() + path;
+}
+
+void open_site_page(const char* path) {
+    open_web_page(site_url(path).c_str());
+}
