@@ -9,7 +9,7 @@
 #include "net/online_services.h"
 #include "net/site_host.h"
 #include "net/web_page.h"
-#include "platform/gdi_scope.h"
+#include "platform/win32_scopes.h"
 #include "platform/thread.h"
 #include "settings/program_folder.h"
 

@@ -3,7 +3,7 @@
 #include "net/banner_strip.h"
 #include "net/update_check.h"
 #include "net/web_page.h"
-#include "platform/gdi_scope.h"
+#include "platform/win32_scopes.h"
 #include "platform/thread.h"
 
 namespace {

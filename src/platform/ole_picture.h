@@ -5,12 +5,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include "platform/unique_handle.h"
-
-inline void release_com(IUnknown* object) {
-    object->Release();
-}
-template <typename Interface> using unique_com = unique_any<Interface*, release_com, 0>;
+#include "platform/win32_scopes.h"
 
 // A decoded picture and its size in HIMETRIC units (0.01 mm), as the picture reports it.
 struct OlePicture {

@@ -23,6 +23,11 @@ template <typename T, auto Close, std::intptr_t Invalid> class unique_any {
     T get() const { return value_; }
     explicit operator bool() const { return value_ != invalid(); }
     T release() { return std::exchange(value_, invalid()); }
+    // Frees what is held and lends the slot to a call that fills it in.
+    T* put() {
+        reset();
+        return &value_;
+    }
     void reset(T value = invalid()) {
         if (*this)
             Close(value_);

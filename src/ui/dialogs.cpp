@@ -7,7 +7,7 @@
 
 #include "settings/text.h"
 #include "ui/ui_logic.h"
-#include "ui/win32_scopes.h"
+#include "platform/win32_scopes.h"
 
 const char ImageFileFilter[] = "图片文件(*.PNG;*.JPG;*.GIF)\0*.PNG;*.JPG;*.GIF\0"
                                "PNG图片(*.PNG)\0*.PNG\0"

@@ -8,7 +8,7 @@
 #include "core/path_tests.h"
 #include "settings/program_folder.h"
 #include "ui/ui_logic.h"
-#include "ui/win32_scopes.h"
+#include "platform/win32_scopes.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ bool is_empty(const char* s) {
 }
 
 HRESULT save_link(IShellLinkA* link, const char* link_path) {
-    ComPtr<IPersistFile> file;
+    unique_com<IPersistFile> file;
     const HRESULT queried = link->QueryInterface(IID_IPersistFile, file.put());
     if (FAILED(queried))
         return queried;
@@ -35,7 +35,7 @@ HRESULT create_shell_link(const char* target_path, const char* arguments, const 
     if (is_empty(target_path) || !arguments || is_empty(link_path) || !description ||
         show_command < 0 || !working_folder || !icon_path || icon_index < 0)
         return E_INVALIDARG;
-    ComPtr<IShellLinkA> link;
+    unique_com<IShellLinkA> link;
     const HRESULT created = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                              IID_IShellLinkA, link.put());
     if (FAILED(created))

@@ -7,7 +7,7 @@
 
 #include "ui/app_state.h"
 #include "ui/ui_logic.h"
-#include "ui/win32_scopes.h"
+#include "platform/win32_scopes.h"
 
 int fit_client_height(HWND window, int width, int height) {
     RECT client;

@@ -5,7 +5,7 @@
 
 #include "net/banner_strip.h"
 #include "net/net_test_support.h"
-#include "platform/gdi_scope.h"
+#include "platform/win32_scopes.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "ui/log_window.h"
 #include "ui/main_window.h"
 #include "ui/shell_link.h"
-#include "ui/win32_scopes.h"
+#include "platform/win32_scopes.h"
 #include "ui/window_helpers.h"
 
 namespace {
@@ -86,11 +86,11 @@ TEST(ShellLink, WritesTargetWorkingFolderAndIcon) {
                                 folder.path().c_str(), "C:\\windows\\notepad.exe", 0),
               0);
 
-    ComPtr<IShellLinkA> shell_link;
+    unique_com<IShellLinkA> shell_link;
     ASSERT_GE(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                shell_link.put()),
               0);
-    ComPtr<IPersistFile> file;
+    unique_com<IPersistFile> file;
     ASSERT_GE(shell_link->QueryInterface(IID_IPersistFile, file.put()), 0);
     wchar_t wide[MAX_PATH];
     MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);

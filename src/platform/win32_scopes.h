@@ -1,7 +1,6 @@
-// Owners for the GDI and COM resources the windows use: each released once, on every path.
+// Owners and scopes for the GDI, painting and COM resources of the windows: each released
+// once, on every path.
 #pragma once
-#include <utility>
-
 #include <windows.h>
 #include <objbase.h>
 
@@ -33,11 +32,14 @@ class WindowDC {
 // BeginPaint / EndPaint.
 class PaintScope {
   public:
-    explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
-    ~PaintScope() { EndPaint(window_, &paint_); }
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintScope() {
+        if (dc_)
+            EndPaint(window_, &paint_);
+    }
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
-    HDC get() const { return dc_; }
+    HDC dc() const { return dc_; }
 
   private:
     HWND window_;
@@ -50,7 +52,7 @@ class SelectScope {
   public:
     SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~SelectScope() {
-        if (previous_)
+        if (previous_ && previous_ != HGDI_ERROR)
             SelectObject(dc_, previous_);
     }
     SelectScope(const SelectScope&) = delete;
@@ -76,21 +78,15 @@ class ComScope {
     bool started_;
 };
 
-// A COM interface pointer, released once.
-template <typename T> class ComPtr {
-  public:
-    ComPtr() = default;
-    ~ComPtr() {
-        if (p_)
-            p_->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    T* operator->() const { return p_; }
-    T* get() const { return p_; }
-    // For the out parameter of CoCreateInstance and QueryInterface.
-    void** put() { return reinterpret_cast<void**>(&p_); }
+inline void release_com(IUnknown* object) {
+    object->Release();
+}
 
-  private:
-    T* p_ = nullptr;
+// A COM interface pointer, released once.
+template <typename Interface> class unique_com : public unique_any<Interface*, release_com, 0> {
+  public:
+    using unique_any<Interface*, release_com, 0>::unique_any;
+    Interface* operator->() const { return this->get(); }
+    // For the out parameter of CoCreateInstance and QueryInterface.
+    void** put() { return reinterpret_cast<void**>(unique_any<Interface*, release_com, 0>::put()); }
 };
