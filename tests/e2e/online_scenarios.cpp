@@ -203,7 +203,14 @@ void update_question(Scene& scene) {
 void banner_without_site(Scene& scene) {
     const TestSite refusing(TestSite::Accepting::refused);
     App app = start_app(scene);
-    wait_for_strip(scene, app, shows_stored_picture(scene), "the stored picture", 3000);
+    const StripTest stored_picture = shows_stored_picture(scene);
+    wait_for_strip(scene, app, stored_picture, "the stored picture", 3000);
+    // Painted again, as a whole, when the window comes back.
+    PostMessageA(app.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    wait_until([&] { return IsIconic(app.main) != FALSE; }, "the window to be minimised");
+    PostMessageA(app.main, WM_SYSCOMMAND, SC_RESTORE, 0);
+    wait_until([&] { return !IsIconic(app.main); }, "the window to be restored");
+    wait_for_strip(scene, app, stored_picture, "the stored picture after restoring", 3000);
     save_window_screenshot(app, scene.screenshot);
     click_strip(app);
     expect_pages(scene, {site_url("/")}, "a click opens the home page while no banner was shown");
