@@ -27,29 +27,42 @@ else()
     message(FATAL_ERROR "OMBREL_FLAVOUR must be wine, native or fuzz")
 endif()
 
-# The program folder that the build stages: the executables, the image library's JPEG coder
+# The program folders that the build stages: the executables, the image library's JPEG coder
 # module under the name start-up checks for, and the default banner. The module is copied, not
 # linked: deleting the staged file through Wine must never reach the library's own file.
+# build/Ombrel holds the product; build/OmbrelLoopback the tests' build of the program, whose web
+# site is the loopback host where the end-to-end scenarios run their own site.
 set(OMBREL_STAGE_DIR ${CMAKE_BINARY_DIR}/Ombrel)
-
-function(ombrel_stage target)
-    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${OMBREL_STAGE_DIR})
-    add_dependencies(${target} stage_program_folder)
-endfunction()
+set(OMBREL_LOOPBACK_STAGE_DIR ${CMAKE_BINARY_DIR}/OmbrelLoopback)
 
 if(OMBREL_WIN32)
     # The library's own JPEG coder module, under the Windows name start-up looks for.
-    file(GLOB jpeg_coder "${MagickWand_LIBDIR}/ImageMagick-6*/modules-Q16/coders/jpeg.so")
-    if(NOT jpeg_coder)
+    file(GLOB OMBREL_JPEG_CODER "${MagickWand_LIBDIR}/ImageMagick-6*/modules-Q16/coders/jpeg.so")
+    if(NOT OMBREL_JPEG_CODER)
         message(FATAL_ERROR "the image library's JPEG coder module was not found")
     endif()
-    list(GET jpeg_coder 0 jpeg_coder)
-    add_custom_target(stage_program_folder
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${OMBREL_STAGE_DIR}/modules/coders
-                ${OMBREL_STAGE_DIR}/images
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${jpeg_coder}
-                ${OMBREL_STAGE_DIR}/modules/coders/IM_MOD_RL_jpeg_.dll
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/assets/picture.jpg
-                ${OMBREL_STAGE_DIR}/images/picture.jpg
-        VERBATIM)
+    list(GET OMBREL_JPEG_CODER 0 OMBREL_JPEG_CODER)
 endif()
+
+# ombrel_stage(target [FOLDER dir]): the target's executable goes into a staged program folder,
+# by default the product's, which gets the coder module and the default banner beside it.
+function(ombrel_stage target)
+    cmake_parse_arguments(ARG "" "FOLDER" "" ${ARGN})
+    set(folder ${OMBREL_STAGE_DIR})
+    if(ARG_FOLDER)
+        set(folder ${ARG_FOLDER})
+    endif()
+    get_filename_component(folder_name ${folder} NAME)
+    set(stage stage_${folder_name})
+    if(NOT TARGET ${stage})
+        add_custom_target(${stage}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/modules/coders ${folder}/images
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${OMBREL_JPEG_CODER}
+                    ${folder}/modules/coders/IM_MOD_RL_jpeg_.dll
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/assets/picture.jpg
+                    ${folder}/images/picture.jpg
+            VERBATIM)
+    endif()
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${folder})
+    add_dependencies(${target} ${stage})
+endfunction()

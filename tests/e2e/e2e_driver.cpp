@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "online_scenarios.h"
 #include "scenarios.h"
 
 namespace {
@@ -44,6 +45,10 @@ const struct {
     {"failed_check_focus", failed_check_focus},
     {"log_window_lines", log_window_lines},
     {"close_during_run", close_during_run},
+    {"banner_rotation", banner_rotation},
+    {"update_question", update_question},
+    {"banner_without_site", banner_without_site},
+    {"startup_beside_silent_site", startup_beside_silent_site},
     {"menu_pages", menu_pages},
 };
 

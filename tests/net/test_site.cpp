@@ -39,6 +39,7 @@ bool writable(SOCKET s, int ms) {
     return select(0, nullptr, &set, nullptr, &wait) == 1;
 }
 
+// Binds port 80 of the loopback host and, unless backlog is negative, listens there.
 unique_socket listen_on_port_80(int backlog) {
     const DWORD deadline = GetTickCount() + 20000;
     for (;;) {
@@ -49,16 +50,17 @@ unique_socket listen_on_port_80(int backlog) {
                    sizeof reuse);
         const sockaddr_in address = loopback_port_80();
         if (bind(raw(listener), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-            listen(raw(listener), backlog) == 0)
+            (backlog < 0 || listen(raw(listener), backlog) == 0))
             return listener;
+        // Wine reports a port held outside its own session (by another prefix, say) as WSAEACCES.
         const int error = WSAGetLastError();
-        if (error != WSAEADDRINUSE || GetTickCount() > deadline)
+        if ((error != WSAEADDRINUSE && error != WSAEACCES) || GetTickCount() > deadline)
             throw std::runtime_error(
                 "the test site cannot listen on 127.0.0.1:80 (WinSock error " +
                 std::to_string(error) +
                 "): the network tests need that port, which only root may open, and no other "
                 "server may hold it");
-        Sleep(200); // another test's site still holds the port
+        Sleep(200); // another test's site, maybe of another Wine prefix, still holds the port
     }
 }
 
@@ -86,6 +88,10 @@ std::string request_path(const std::string& request) {
 
 TestSite::TestSite(Accepting accepting) {
     if (!winsock_.start()) throw std::runtime_error("the test site cannot start WinSock");
+    if (accepting == Accepting::refused) {
+        listener_ = listen_on_port_80(-1);
+        return;
+    }
     if (accepting == Accepting::never) {
         // With a queue of one taken by a connection of our own, the system drops further
         // connection requests: the client's connect waits and retries.
@@ -136,6 +142,11 @@ bool TestSite::wait_for_requests(std::size_t count, unsigned timeout_ms) const {
     return true;
 }
 
+std::vector<std::string> TestSite::closed_paths() const {
+    const std::lock_guard<std::mutex> guard(lock_);
+    return closed_paths_;
+}
+
 DWORD WINAPI TestSite::serve_thread(void* site) {
     try {
         static_cast<TestSite*>(site)->run();
@@ -174,8 +185,13 @@ void TestSite::handle(socket_handle client) {
     if (!reply.silent) shutdown(s, SD_SEND);
     // The client closes first: after reading everything, or when it gives up on a silent site.
     char sink[512];
-    for (DWORD start = GetTickCount(); !stopping_ && GetTickCount() - start < 15000;)
-        if (readable(s, 50) && recv(s, sink, sizeof sink, 0) <= 0) return;
+    for (DWORD start = GetTickCount(); !stopping_ && GetTickCount() - start < 15000;) {
+        if (readable(s, 50) && recv(s, sink, sizeof sink, 0) <= 0) {
+            const std::lock_guard<std::mutex> guard(lock_);
+            closed_paths_.push_back(request_path(request));
+            return;
+        }
+    }
 }
 
 // Sends in pieces, each only when the socket can take it: a blocking send of a large answer

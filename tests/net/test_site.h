@@ -26,11 +26,12 @@ Reply silent_answer();
 
 class TestSite {
   public:
-    enum class Accepting { yes, never };
+    enum class Accepting { yes, never, refused };
 
     // Listens on 127.0.0.1:80, waiting up to 20 seconds while another test holds the port;
     // throws when the port cannot be had. Accepting::never fills the connection queue and never
-    // accepts, so that a client's connect hangs instead of being refused.
+    // accepts, so that a client's connect hangs instead of being refused. Accepting::refused
+    // holds the port without listening: every connect is refused, as where no site runs.
     explicit TestSite(Accepting accepting = Accepting::yes);
     ~TestSite();
     TestSite(const TestSite&) = delete;
@@ -44,6 +45,9 @@ class TestSite {
     std::vector<std::string> paths() const;
     // Waits up to timeout_ms until count requests have arrived.
     bool wait_for_requests(std::size_t count, unsigned timeout_ms) const;
+    // The paths of the requests whose connection the client has closed, after reading the
+    // answer or giving up on it, in that order.
+    std::vector<std::string> closed_paths() const;
 
   private:
     static DWORD WINAPI serve_thread(void* site);
@@ -60,6 +64,7 @@ class TestSite {
     mutable std::mutex lock_;
     std::map<std::string, Reply> replies_;
     std::vector<std::string> requests_;
+    std::vector<std::string> closed_paths_;
     unique_handle thread_;
 };
 
