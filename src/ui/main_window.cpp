@@ -5,7 +5,7 @@
 #include "ui/app_state.h"
 #include "ui/batch_worker.h"
 #include "ui/commands.h"
-#include "ui/connections.h"
+#include "ui/context_help.h"
 #include "ui/log_window.h"
 #include "ui/main_controls.h"
 #include "ui/shell_link.h"
@@ -124,6 +124,10 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         on_close(window);
         return 0;
     case WM_PAINT:
+        if (window == HelpPopup) {
+            paint_help_popup();
+            return 0;
+        }
         if (repaints_banner(window))
             paint_banner();
         return DefWindowProcA(window, message, wparam, lparam);
