@@ -15,6 +15,9 @@ constexpr COLORREF PopupEdge = RGB(192, 192, 192);
 // The text HelpPopup shows, kept for repainting it.
 std::string ShownText;
 
+// While on, the main window holds the mouse: the click lands on it, not on a control.
+bool HelpMode = false;
+
 struct HelpRow {
     HWND* control;
     int row; // of the help table
@@ -112,6 +115,29 @@ void show_context_help() {
     ScreenToClient(MainWindow, &client);
     if (const char* text = help_text_at(client))
         show_help_popup(text, screen.x, screen.y);
+}
+
+// The system's own help mode (WM_SYSCOMMAND with SC_CONTEXTHELP) is missing under Wine, so the
+// program keeps its own, alike on every platform.
+void enter_help_mode() {
+    HelpMode = true;
+    SetCapture(MainWindow);
+    SetCursor(LoadCursorA(nullptr, IDC_HELP));
+}
+
+bool help_mode_click() {
+    if (!HelpMode)
+        return false;
+    end_help_mode();
+    show_context_help();
+    return true;
+}
+
+void end_help_mode() {
+    if (!HelpMode)
+        return;
+    HelpMode = false;
+    ReleaseCapture(); // the pointer takes the shape of what it is over again
 }
 
 // The height follows the text's lines; the pop-up stays within the screen.

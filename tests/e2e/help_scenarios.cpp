@@ -35,6 +35,12 @@ void ask_help_at(const App& app, POINT at) {
            "the main window answers the help request");
 }
 
+// Real input from the keyboard or mouse with the pointer at a screen point.
+void press_at(POINT at, const std::function<void()>& input) {
+    expect(SetCursorPos(at.x, at.y), "the pointer can be moved");
+    input();
+}
+
 RECT popup_rect(const App& app) {
     RECT r;
     GetWindowRect(help_popup(app), &r);
@@ -138,6 +144,34 @@ void help_popups(Scene& scene) {
     const int six_lines =
         help_height_at(app, middle_of(app["SourceFolderEdit"]), "SourceFolderEdit");
     expect_height_rule(one_line, six_lines);
+
+    // The F1 key over a control, and the "?" of the menu bar followed by a click, which asks
+    // for help instead of working the control.
+    const int width_help = help_height_at(app, middle_of(app["WidthCheck"]), "WidthCheck");
+    hide_by_click(app);
+    SetForegroundWindow(app.main);
+    press_at(middle_of(app["WidthCheck"]), [] {
+        keybd_event(VK_F1, 0, 0, 0);
+        keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
+    });
+    wait_until([&] { return is_visible(popup); }, "help after the F1 key");
+    expect_number(popup_height(app), width_help, "the height of the width's help after F1");
+    hide_by_click(app);
+    post_menu_command(app.main, 32775);
+    press_at(middle_of(app["WidthCheck"]), [] {
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    });
+    wait_until([&] { return is_visible(popup); }, "help after a click in help mode");
+    expect(!is_checked(app["WidthCheck"]), "the click in help mode leaves WidthCheck alone");
+    hide_by_click(app);
+    press_at(middle_of(app["WidthCheck"]), [] {
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    });
+    wait_until([&] { return is_checked(app["WidthCheck"]); },
+               "the next click to work the check box again");
+    expect(!is_visible(popup), "no help after help mode has ended");
 
     // The pop-up goes when another window becomes active.
     SendMessageA(popup, WM_ACTIVATE, WA_INACTIVE, 0);
