@@ -18,12 +18,12 @@ std::string ShownText;
 // While on, the main window holds the mouse: the click lands on it, not on a control.
 bool HelpMode = false;
 
+// The rows of the help table by control, in the order of the table.
 struct HelpRow {
     HWND* control;
-    int row; // of the help table
+    int row;
 };
 
-// clang-format off: one group of controls a line, as the help table reads
 const HelpRow HelpRows[] = {
     {&SourceFolderLabel, 1},
     {&SourceFolderEdit, 1},
@@ -65,7 +65,6 @@ const HelpRow HelpRows[] = {
     {&StartButton, 17},
     {&ProgressBar, 18},
 };
-// clang-format on
 
 const char* help_text_of(HWND control) {
     for (const HelpRow& r : HelpRows)

@@ -6,7 +6,7 @@
 
 namespace {
 
-// clang-format off: one text line a source line, as the pop-up shows it
+// The rows of the help table, one line of a text a source line, as the pop-up shows it.
 const char* const HelpTexts[HelpTextCount] = {
     // 1: SourceFolderLabel, SourceFolderEdit, SourceFolderButton
     "[图片源文件夹]是指需要处理的图片所在的文件夹，由于\n"
@@ -83,7 +83,6 @@ const char* const HelpTexts[HelpTextCount] = {
     // 18: ProgressBar
     "这是一个进度条，实时显示当前图片处理的进度。",
 };
-// clang-format on
 
 constexpr int LineGap = 3;     // between the lines of a text
 constexpr int TextTop = 9;     // above the first line

@@ -143,6 +143,12 @@ void on_mouse_wheel(int delta) {
     redraw();
 }
 
+// A picture that fits after the resize is centred again.
+void on_size() {
+    update_preview_scrollbars();
+    redraw();
+}
+
 void on_paint() {
     const PaintScope paint(PreviewWindow);
     paint_preview(paint.get());
@@ -157,8 +163,7 @@ void on_close() {
 LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_SIZE:
-        update_preview_scrollbars();
-        redraw();
+        on_size();
         return 0;
     case WM_ERASEBKGND:
         return 1; // paint_preview draws the background itself
