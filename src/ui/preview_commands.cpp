@@ -12,15 +12,25 @@
 namespace {
 
 // The preview's own button is off while the preview is made and on again however it ends.
+// Switched off it loses the keyboard focus, which it gets back when no other control took it
+// (the main window keeps the focus to itself after a message box otherwise).
 class ButtonHeld {
   public:
-    explicit ButtonHeld(HWND button) : button_(button) { EnableWindow(button_, FALSE); }
-    ~ButtonHeld() { EnableWindow(button_, TRUE); }
+    explicit ButtonHeld(HWND button) : button_(button), had_focus_(GetFocus() == button) {
+        EnableWindow(button_, FALSE);
+    }
+    ~ButtonHeld() {
+        EnableWindow(button_, TRUE);
+        const HWND focus = GetFocus();
+        if (had_focus_ && (!focus || focus == MainWindow))
+            SetFocus(button_);
+    }
     ButtonHeld(const ButtonHeld&) = delete;
     ButtonHeld& operator=(const ButtonHeld&) = delete;
 
   private:
     HWND button_;
+    bool had_focus_;
 };
 
 // The main window does not answer other messages meanwhile; a refusal's control gets the focus.

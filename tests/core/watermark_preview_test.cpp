@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include "core/image_collection.h"
 #include "core/path_tests.h"
 #include "core/watermark_preview.h"
 #include "imaging/text_watermark.h"
@@ -179,18 +178,6 @@ TEST_F(WatermarkPreview, ChineseTextNeedsAChineseFontAndTheLibraryOutlivesTheFon
     const PreviewOutcome outcome = make(PreviewKind::Text);
     ASSERT_FALSE(outcome.picture.empty());
     EXPECT_GT(ink_of(outcome.picture).pixels, 100);
-}
-
-TEST_F(WatermarkPreview, PreviewingAgainReplacesTheFile) {
-    write_solid_image(source("a.jpg"), 200, 100, "white", "JPEG");
-    const std::string first = make(PreviewKind::Text).picture;
-    form_.width_check = true;
-    form_.width_edit = "100";
-    EXPECT_EQ(make(PreviewKind::Text).picture, first);
-    EXPECT_EQ(inspect_image(first).width, 100);
-    const auto names = list_images((program_ / "temp").c_str());
-    ASSERT_TRUE(names);
-    EXPECT_EQ(names->count, 1);
 }
 
 TEST_F(WatermarkPreview, WriteAndFolderFailuresAreReportedNotShownAsAPreview) {

@@ -462,10 +462,6 @@ void produce_file(const std::string& command, const std::string& path) {
                "the file " + path + " from: " + command, 30000);
 }
 
-std::vector<DWORD> screen_pixels(const RECT& area) {
-    return capture(area);
-}
-
 DWORD screen_pixel(POINT at) {
     return capture({at.x, at.y, at.x + 1, at.y + 1}).front();
 }

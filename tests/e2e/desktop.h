@@ -109,8 +109,7 @@ void produce_file(const std::string& command, const std::string& path);
 // The Unix path of a path on drive Z:.
 std::string unix_path(const std::string& windows_path);
 
-// The colours of the screen's pixels as the display shows them, 0x00RRGGBB, row by row.
-std::vector<DWORD> screen_pixels(const RECT& area);
+// The colour of one pixel of the screen as the display shows it, 0x00RRGGBB.
 DWORD screen_pixel(POINT at);
 
 // The whole X screen as a PNG file (a Unix path).
