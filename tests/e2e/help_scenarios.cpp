@@ -21,23 +21,50 @@ POINT middle_of(HWND control) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-// A help request with the pointer at a screen point, as F1 makes it; when this returns, the
-// main window has answered it.
-void ask_help_at(const App& app, POINT at) {
+bool pointer_at(POINT at) {
+    POINT now;
+    GetCursorPos(&now);
+    return now.x == at.x && now.y == at.y;
+}
+
+// Moves the pointer and waits until it stays there: Wine hands the motion of the X pointer to
+// the program a moment later, which can carry the pointer back to where it was before.
+void move_pointer(POINT at) {
     expect(SetCursorPos(at.x, at.y), "the pointer can be moved");
-    HELPINFO info{};
-    info.cbSize = sizeof info;
-    info.iContextType = HELPINFO_WINDOW;
-    info.MousePos = at;
-    DWORD_PTR ignored;
-    expect(SendMessageTimeoutA(app.main, WM_HELP, 0, reinterpret_cast<LPARAM>(&info),
-                               SMTO_ABORTIFHUNG, 10000, &ignored),
-           "the main window answers the help request");
+    int steady = 0;
+    wait_until(
+        [&] {
+            if (pointer_at(at))
+                return ++steady >= 5;
+            SetCursorPos(at.x, at.y);
+            steady = 0;
+            return false;
+        },
+        "the pointer to stay at (" + std::to_string(at.x) + ", " + std::to_string(at.y) + ")");
+}
+
+// A help request with the pointer at a screen point, as F1 makes it; when this returns, the
+// main window has answered it. Asked again when the pointer was carried off meanwhile.
+void ask_help_at(const App& app, POINT at) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        move_pointer(at);
+        HELPINFO info{};
+        info.cbSize = sizeof info;
+        info.iContextType = HELPINFO_WINDOW;
+        info.MousePos = at;
+        DWORD_PTR ignored;
+        expect(SendMessageTimeoutA(app.main, WM_HELP, 0, reinterpret_cast<LPARAM>(&info),
+                                   SMTO_ABORTIFHUNG, 10000, &ignored),
+               "the main window answers the help request");
+        if (pointer_at(at))
+            return;
+    }
+    throw ScenarioFailure("the pointer does not stay where the help is asked for");
 }
 
 // Real input from the keyboard or mouse with the pointer at a screen point.
 void press_at(POINT at, const std::function<void()>& input) {
-    expect(SetCursorPos(at.x, at.y), "the pointer can be moved");
+    move_pointer(at);
     input();
 }
 
