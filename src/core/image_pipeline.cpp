@@ -64,9 +64,14 @@ void lower_quality(MagickWand* image, int quality) {
     }
 }
 
-// Encodes the image and writes it under a partial name in the destination folder, then moves
-// it over the output name: an interrupted or failed write never leaves a truncated result,
-// nor destroys a source that the result replaces.
+} // namespace
+
+std::string partial_output_path(const std::string& output_path) {
+    return output_path + ".ombrel-part";
+}
+
+// An interrupted write never leaves a truncated result, nor destroys a source that the result
+// replaces.
 bool write_result(MagickWand* image, const std::string& output_path, const std::string& format) {
     MagickSetImageFormat(image, format.c_str());
     size_t length = 0;
@@ -79,12 +84,6 @@ bool write_result(MagickWand* image, const std::string& output_path, const std::
         return true;
     DeleteFileA(partial.c_str());
     return false;
-}
-
-} // namespace
-
-std::string partial_output_path(const std::string& output_path) {
-    return output_path + ".ombrel-part";
 }
 
 ImageOutcome process_image(const std::string& folder, const std::string& destination,
@@ -123,7 +122,7 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
     if (o.image_watermark)
         stamp_watermark_file(image.get(), settings.sy_image, o.image_horz.direction,
                              o.image_horz.margin, o.image_vert.direction, o.image_vert.margin);
-    if (format == "PNG" || format == "GIF") // transparent parts must not turn black
+    if (needs_white_canvas(format.c_str()))
         lay_on_white(image.get());
 
     if (!write_result(image.get(), output_path, output_format(output_path, format))) {

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include <wand/MagickWand.h>
+
 #include "core/batch_host.h"
 #include "core/pipeline_options.h"
 #include "settings/settings.h"
@@ -29,3 +31,8 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
 // The name a result is written under until it is complete; no image extension, so a left-over
 // is never taken for a source image.
 std::string partial_output_path(const std::string& output_path);
+
+// Encodes the image in format and writes it under a partial name beside output_path, then moves
+// it over output_path: a failed write leaves neither a truncated file nor the earlier file
+// destroyed. False when nothing new was written.
+bool write_result(MagickWand* image, const std::string& output_path, const std::string& format);

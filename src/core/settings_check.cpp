@@ -43,14 +43,24 @@ AxisTexts axis_texts(MarginAxis axis) {
     return {"图片水印", "上", "下", FormControl::ImageVertEdit};
 }
 
-std::optional<CheckRefusal> run_checks(const FormSnapshot& form, const std::string& source_folder,
-                                       Settings& settings, BatchHost& host,
-                                       const CheckEnvironment& env, std::string& target) {
+// The checks that every run and every preview begins with; the quality is taken whether its
+// box is checked or not.
+std::optional<CheckRefusal> check_basics(const FormSnapshot& form, const std::string& source_folder,
+                                         Settings& settings, BatchHost& host,
+                                         const CheckEnvironment& env) {
     if (auto refusal = check_source_folder(source_folder, host, env))
         return refusal;
     if (auto refusal = check_width(form, settings, host))
         return refusal;
     settings.quanlity = form.quality_combo;
+    return std::nullopt;
+}
+
+std::optional<CheckRefusal> run_checks(const FormSnapshot& form, const std::string& source_folder,
+                                       Settings& settings, BatchHost& host,
+                                       const CheckEnvironment& env, std::string& target) {
+    if (auto refusal = check_basics(form, source_folder, settings, host, env))
+        return refusal;
     if (auto refusal = check_text_watermark(form, settings, host, env, TextCheckFor::Batch))
         return refusal;
     if (auto refusal = check_image_watermark(form, settings, host, env))
@@ -64,6 +74,17 @@ std::optional<CheckRefusal> run_checks(const FormSnapshot& form, const std::stri
 }
 
 } // namespace
+
+std::optional<CheckRefusal> check_preview_settings(PreviewKind kind, const FormSnapshot& form,
+                                                   const std::string& source_folder,
+                                                   Settings& settings, BatchHost& host,
+                                                   const CheckEnvironment& env) {
+    if (auto refusal = check_basics(form, source_folder, settings, host, env))
+        return refusal;
+    if (kind == PreviewKind::Text)
+        return check_text_watermark(form, settings, host, env, TextCheckFor::Preview);
+    return check_image_watermark(form, settings, host, env);
+}
 
 std::optional<CheckRefusal> check_source_folder(const std::string& source_folder, BatchHost& host,
                                                 const CheckEnvironment& env) {

@@ -61,6 +61,14 @@ std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Setti
 std::optional<CheckRefusal> check_image_watermark(const FormSnapshot& form, Settings& settings,
                                                   BatchHost& host, const CheckEnvironment& env);
 
+// The checks of a watermark preview: the source folder, the width and the quality as for a
+// run, then those of its own watermark only. The target folder is neither checked nor made.
+enum class PreviewKind { Text, Image };
+std::optional<CheckRefusal> check_preview_settings(PreviewKind kind, const FormSnapshot& form,
+                                                   const std::string& source_folder,
+                                                   Settings& settings, BatchHost& host,
+                                                   const CheckEnvironment& env);
+
 // The two axes of the two watermarks.
 enum class MarginAxis { TextHorz, TextVert, ImageHorz, ImageVert };
 

@@ -1,5 +1,7 @@
 #include "imaging/image_operations.h"
 
+#include <cstring>
+
 #include "imaging/image_reader.h"
 #include "imaging/magick.h"
 
@@ -74,4 +76,8 @@ void lay_on_white(MagickWand* image) {
     PixelSetColor(white.get(), "white");
     MagickSetImageBackgroundColor(image, white.get());
     MagickExtentImage(image, MagickGetImageWidth(image), MagickGetImageHeight(image), 0, 0);
+}
+
+bool needs_white_canvas(const char* format) {
+    return std::strcmp(format, "PNG") == 0 || std::strcmp(format, "GIF") == 0;
 }

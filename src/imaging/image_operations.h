@@ -28,3 +28,6 @@ bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, 
 // Lays the image on a white canvas of its own size: transparent parts become white, not the
 // black a JPEG would show.
 void lay_on_white(MagickWand* image);
+// PNG and GIF images may hold transparent parts, which a JPEG would show black: they are laid
+// on white before they are written.
+bool needs_white_canvas(const char* format);

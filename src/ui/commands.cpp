@@ -8,7 +8,7 @@
 #include "settings/text.h"
 #include "ui/app_state.h"
 #include "ui/batch_worker.h"
-#include "ui/connections.h"
+#include "ui/preview_commands.h"
 #include "ui/dialogs.h"
 #include "ui/main_controls.h"
 #include "ui/ui_logic.h"

@@ -5,7 +5,7 @@
 #include "ui/app_state.h"
 #include "ui/batch_worker.h"
 #include "ui/commands.h"
-#include "ui/connections.h"
+#include "ui/context_help.h"
 #include "ui/log_window.h"
 #include "ui/main_controls.h"
 #include "ui/shell_link.h"
@@ -38,7 +38,7 @@ void on_menu_command(int id) {
         show_about_box();
         break;
     case ContextHelpMenu:
-        SendMessageA(MainWindow, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        enter_help_mode();
         break;
     default:
         break;
@@ -66,6 +66,8 @@ void on_activate(HWND window, int state) {
 void on_left_button_down(HWND window) {
     if (window == HelpPopup)
         ShowWindow(HelpPopup, SW_HIDE);
+    else if (window == MainWindow)
+        help_mode_click();
 }
 
 void on_close(HWND window) {
@@ -114,6 +116,10 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     case WM_KILLFOCUS:
         return 0;
+    case WM_CAPTURECHANGED:
+        if (window == MainWindow)
+            end_help_mode();
+        return 0;
     case WM_COMMAND:
         on_command(wparam, lparam);
         return 0;
@@ -124,6 +130,10 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         on_close(window);
         return 0;
     case WM_PAINT:
+        if (window == HelpPopup) {
+            paint_help_popup();
+            return 0;
+        }
         if (repaints_banner(window))
             paint_banner();
         return DefWindowProcA(window, message, wparam, lparam);

@@ -10,7 +10,7 @@
 #include "settings/config_file.h"
 #include "settings/program_folder.h"
 #include "ui/app_state.h"
-#include "ui/connections.h"
+#include "ui/preview_window.h"
 #include "ui/image_library_registry.h"
 #include "ui/log_window.h"
 #include "ui/main_controls.h"

@@ -326,3 +326,92 @@ TEST(CheckSettings, TheTextPreviewNeedsItsTextWhateverTheSwitchAndWarnsInItsOwnW
     // The batch does not look at the text while the group is off.
     EXPECT_FALSE(check_text_watermark(f, s, host, FakeEnvironment(), TextCheckFor::Batch));
 }
+
+namespace {
+
+struct PreviewChecked {
+    std::optional<CheckRefusal> refusal;
+    RecordingHost host;
+    Settings settings;
+};
+
+PreviewChecked check_preview(PreviewKind kind, const FormSnapshot& form,
+                             const FakeEnvironment& env = FakeEnvironment()) {
+    PreviewChecked c;
+    c.settings = default_settings();
+    c.refusal = check_preview_settings(kind, form, trimmed(form.source_folder_edit), c.settings,
+                                       c.host, env);
+    return c;
+}
+
+} // namespace
+
+TEST(CheckPreviewSettings, AFailedWidthLeavesTheWatermarkFieldsAsTheyWere) {
+    FormSnapshot f = valid_form();
+    f.width_check = true;
+    f.width_edit = "0";
+    f.text_edit = "new text";
+    f.quality_combo = 5;
+    const PreviewChecked c = check_preview(PreviewKind::Text, f);
+    ASSERT_TRUE(c.refusal);
+    EXPECT_EQ(c.refusal->focus, FormControl::WidthEdit);
+    EXPECT_STREQ(c.settings.sy_text, default_settings().sy_text);
+    EXPECT_EQ(c.settings.quanlity, default_settings().quanlity);
+    EXPECT_EQ(c.host.messages.at(0).text, "图片宽取值范围: 1 - 9999");
+}
+
+TEST(CheckPreviewSettings, EachPreviewChecksItsOwnWatermarkOnly) {
+    FormSnapshot f = valid_form();
+    f.text_edit = "Shop";
+    f.quality_check = false; // the quality is taken all the same
+    f.quality_combo = 4;
+    f.image_horz_combo = 1; // an image margin that a run would refuse
+    f.image_horz_edit = "";
+    f.target_folder_edit = ""; // and no target folder
+    FakeEnvironment env;
+    const PreviewChecked text = check_preview(PreviewKind::Text, f, env);
+    EXPECT_FALSE(text.refusal);
+    EXPECT_TRUE(text.host.messages.empty());
+    EXPECT_STREQ(text.settings.sy_text, "Shop");
+    EXPECT_EQ(text.settings.quanlity, 4);
+    EXPECT_TRUE(env.created.empty());
+
+    const PreviewChecked image = check_preview(PreviewKind::Image, f, env);
+    ASSERT_TRUE(image.refusal);
+    EXPECT_EQ(image.refusal->focus, FormControl::ImageHorzEdit);
+    EXPECT_EQ(image.host.messages.at(0).text, "图片水印的左边距不能为空");
+    EXPECT_STREQ(image.settings.sy_text, default_settings().sy_text) << "text not stored";
+
+    // The text preview needs its text even with the group off; the image preview does not
+    // look at the text.
+    f.text_edit = "";
+    f.image_horz_combo = 0;
+    EXPECT_EQ(check_preview(PreviewKind::Text, f).refusal->focus, FormControl::TextEdit);
+    EXPECT_FALSE(check_preview(PreviewKind::Image, f).refusal);
+}
+
+TEST(CheckPreviewSettings, TheImagePreviewNeedsAnExistingFileWhileItsGroupIsOn) {
+    FormSnapshot f = valid_form();
+    f.image_watermark_check = true;
+    f.image_edit = "gone.png";
+    const PreviewChecked c = check_preview(PreviewKind::Image, f);
+    ASSERT_TRUE(c.refusal);
+    EXPECT_EQ(c.refusal->focus, FormControl::ImageButton);
+    EXPECT_EQ(c.host.messages.at(0).text, "水印图片不存在，请重新选择");
+    f.image_edit = " w.png ";
+    const PreviewChecked ok = check_preview(PreviewKind::Image, f);
+    EXPECT_FALSE(ok.refusal);
+    EXPECT_STREQ(ok.settings.sy_image, "w.png");
+}
+
+TEST(CheckPreviewSettings, TheSourceFolderComesFirst) {
+    FormSnapshot f = valid_form();
+    f.source_folder_edit = " ";
+    f.width_check = true;
+    f.width_edit = "";
+    const PreviewChecked c = check_preview(PreviewKind::Text, f);
+    ASSERT_TRUE(c.refusal);
+    EXPECT_EQ(c.refusal->focus, FormControl::SourceFolderButton);
+    EXPECT_EQ(c.host.messages.size(), 1u);
+    EXPECT_EQ(c.host.messages.at(0).text, "请选择图片源文件夹");
+}

@@ -320,10 +320,13 @@ BoxIcon icon_of(HWND box) {
     RECT r;
     GetWindowRect(icon_static, &r);
     const int width = r.right - r.left, height = r.bottom - r.top;
-    // Read once the box has painted its icon over the background.
+    // Read once the box has painted its icon over the background; until then the screen may
+    // still show an earlier box in the same place.
     std::vector<DWORD> shown;
     wait_until(
         [&] {
+            if (GetUpdateRect(box, nullptr, FALSE) || GetUpdateRect(icon_static, nullptr, FALSE))
+                return false;
             shown = capture(r);
             for (DWORD pixel : shown)
                 if (pixel != shown[0])
@@ -398,9 +401,15 @@ void answer(const MessageBoxView& box, int button) {
 MessageBoxView expect_message_box(DWORD process_id, const std::string& caption,
                                   const std::string& text, BoxIcon icon,
                                   const std::vector<int>& buttons) {
-    const MessageBoxView box = wait_message_box(process_id);
+    MessageBoxView box = wait_message_box(process_id);
     expect_text(box.caption, caption, "message box caption");
     expect_text(box.text, text, "message box text");
+    // The screen may take a moment to show this box's icon over an earlier box's.
+    const DWORD start = GetTickCount();
+    while (box.icon != icon && GetTickCount() - start < 3000) {
+        Sleep(20); // polling interval of a bounded wait
+        box.icon = icon_of(box.window);
+    }
     expect(box.icon == icon, std::string("message box shows the ") + icon_name(box.icon) +
                                  ", expected the " + icon_name(icon));
     expect(box.buttons == buttons, "message box buttons differ from those expected");
@@ -451,6 +460,10 @@ void produce_file(const std::string& command, const std::string& path) {
     CloseHandle(process.hProcess);
     wait_until([&] { return GetFileAttributesA(windows_path.c_str()) != INVALID_FILE_ATTRIBUTES; },
                "the file " + path + " from: " + command, 30000);
+}
+
+DWORD screen_pixel(POINT at) {
+    return capture({at.x, at.y, at.x + 1, at.y + 1}).front();
 }
 
 std::string unix_path(const std::string& windows_path) {

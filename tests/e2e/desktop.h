@@ -109,5 +109,8 @@ void produce_file(const std::string& command, const std::string& path);
 // The Unix path of a path on drive Z:.
 std::string unix_path(const std::string& windows_path);
 
+// The colour of one pixel of the screen as the display shows it, 0x00RRGGBB.
+DWORD screen_pixel(POINT at);
+
 // The whole X screen as a PNG file (a Unix path).
 void save_screenshot(const std::string& path);

@@ -50,6 +50,14 @@ const struct {
     {"banner_without_site", banner_without_site},
     {"startup_beside_silent_site", startup_beside_silent_site},
     {"menu_pages", menu_pages},
+    {"preview_still_sample", preview_still_sample},
+    {"preview_subfolder_sample", preview_subfolder_sample},
+    {"preview_png_on_white", preview_png_on_white},
+    {"preview_refusals", preview_refusals},
+    {"preview_twice", preview_twice},
+    {"preview_window_geometry", preview_window_geometry},
+    {"help_popups", help_popups},
+    {"help_at_screen_edges", help_at_screen_edges},
 };
 
 } // namespace

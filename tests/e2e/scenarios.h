@@ -24,3 +24,12 @@ void failed_check_focus(Scene& scene);
 void log_window_lines(Scene& scene);
 void close_during_run(Scene& scene);
 void menu_pages(Scene& scene);
+
+void preview_still_sample(Scene& scene);
+void preview_subfolder_sample(Scene& scene);
+void preview_png_on_white(Scene& scene);
+void preview_refusals(Scene& scene);
+void preview_twice(Scene& scene);
+void preview_window_geometry(Scene& scene);
+void help_popups(Scene& scene);
+void help_at_screen_edges(Scene& scene);

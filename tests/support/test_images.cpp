@@ -66,6 +66,10 @@ void write_solid_image(const std::string& path, int w, int h, const char* colour
 }
 
 void write_half_transparent_png(const std::string& path, int w, int h) {
+    write_half_transparent_image(path, w, h, "PNG");
+}
+
+void write_half_transparent_image(const std::string& path, int w, int h, const char* format) {
     const MagickSession library;
     const auto wand = solid_image(w, h, "none");
     const auto draw = new_drawing_wand();
@@ -74,7 +78,7 @@ void write_half_transparent_png(const std::string& path, int w, int h) {
     DrawSetFillColor(draw.get(), red.get());
     DrawRectangle(draw.get(), w / 2, 0, w - 1, h - 1);
     MagickDrawImage(wand.get(), draw.get());
-    save_image(wand.get(), path, "PNG");
+    save_image(wand.get(), path, format);
 }
 
 void write_animated_gif(const std::string& path, int w, int h) {

@@ -31,7 +31,8 @@ std::string library_error(MagickWand* wand);
 // Files of one colour in a format ("JPEG", "PNG", "GIF", "BMP"); quality for JPEG when not 0.
 void write_solid_image(const std::string& path, int w, int h, const char* colour,
                        const char* format, int quality = 0);
-// A PNG whose left half is transparent and right half opaque red.
+// An image whose left half is transparent and right half opaque red, as PNG or GIF.
+void write_half_transparent_image(const std::string& path, int w, int h, const char* format);
 void write_half_transparent_png(const std::string& path, int w, int h);
 // A GIF of two frames with a delay between them.
 void write_animated_gif(const std::string& path, int w, int h);

@@ -1,0 +1,43 @@
+// The window-free rules of the context help: the help texts, the lines a text is drawn in and
+// the geometry of the pop-up that shows it.
+#pragma once
+#include <string>
+#include <vector>
+
+// The help table has one row per group of controls, numbered from 1.
+constexpr int HelpTextCount = 18;
+
+// The text of a row (1 to HelpTextCount), or nullptr for any other number.
+const char* help_text(int row);
+
+// The longest line the pop-up draws, in bytes.
+constexpr int HelpLineLimit = 127;
+
+// The text split at "\n"; a longer line is cut to HelpLineLimit bytes without splitting a
+// double-byte character.
+std::vector<std::string> help_lines(const char* text);
+
+// The pop-up's outer width and the width of its box; the rest is the shadow.
+constexpr int HelpPopupWidth = 326;
+constexpr int HelpBoxWidth = 320;
+
+// The pop-up's height for a text of this many lines, text_height being the height the
+// interface font measures; always odd.
+int help_popup_height(int text_height, int lines);
+
+// The top of line k (from 0) inside the pop-up.
+int help_line_top(int text_height, int k);
+
+// Where the pop-up goes for a help request at the screen point (x, y).
+struct HelpPopupPlace {
+    int left;
+    int top;
+};
+HelpPopupPlace help_popup_place(int x, int y, int height, int screen_width, int maximized_height);
+
+// The pixels of the pop-up's shadow, a checkerboard six pixels wide below and right of the box.
+struct ShadowPixel {
+    int x;
+    int y;
+};
+std::vector<ShadowPixel> help_shadow_pixels(int height);

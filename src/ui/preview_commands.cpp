@@ -1,0 +1,61 @@
+#include "ui/preview_commands.h"
+
+#include <windows.h>
+
+#include "core/watermark_preview.h"
+#include "settings/program_folder.h"
+#include "ui/app_state.h"
+#include "ui/main_controls.h"
+#include "ui/preview_window.h"
+#include "ui/window_host.h"
+
+namespace {
+
+// The preview's own button is off while the preview is made and on again however it ends.
+// Switched off it loses the keyboard focus, which it gets back when no other control took it
+// (the main window keeps the focus to itself after a message box otherwise).
+class ButtonHeld {
+  public:
+    explicit ButtonHeld(HWND button) : button_(button), had_focus_(GetFocus() == button) {
+        EnableWindow(button_, FALSE);
+    }
+    ~ButtonHeld() {
+        EnableWindow(button_, TRUE);
+        const HWND focus = GetFocus();
+        if (had_focus_ && (!focus || focus == MainWindow))
+            SetFocus(button_);
+    }
+    ButtonHeld(const ButtonHeld&) = delete;
+    ButtonHeld& operator=(const ButtonHeld&) = delete;
+
+  private:
+    HWND button_;
+    bool had_focus_;
+};
+
+// The main window does not answer other messages meanwhile; a refusal's control gets the focus.
+void run_preview(PreviewKind kind, HWND button) {
+    SetCurrentDirectoryA(ProgramFolder);
+    const ButtonHeld held(button);
+    WindowBatchHost host;
+    try {
+        const PreviewOutcome outcome =
+            make_watermark_preview(kind, read_form(), TheSettings, host, ProgramFolder);
+        if (!outcome.picture.empty())
+            show_preview(outcome.picture.c_str());
+        else if (outcome.focus)
+            SetFocus(control_of(*outcome.focus));
+    } catch (...) {
+        // Out of memory while making the preview: nothing is shown, the window stays usable.
+    }
+}
+
+} // namespace
+
+void preview_text_watermark() {
+    run_preview(PreviewKind::Text, TextPreviewButton);
+}
+
+void preview_image_watermark() {
+    run_preview(PreviewKind::Image, ImagePreviewButton);
+}

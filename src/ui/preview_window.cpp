@@ -1,0 +1,244 @@
+#include "ui/preview_window.h"
+
+#include "platform/ole_picture.h"
+#include "ui/preview_geometry.h"
+#include "ui/win32_scopes.h"
+
+HWND PreviewWindow;
+
+namespace {
+
+constexpr char PreviewClass[] = "Preview";
+constexpr int PictureSurfaceId = 38000;
+
+HWND PictureSurface;
+OlePicture Picture;
+SIZE PicturePixels; // the picture's natural size on this display
+
+void release_picture() {
+    Picture = OlePicture{};
+    PicturePixels = {};
+}
+
+// The natural size is the picture's HIMETRIC size at the display's resolution.
+void load_preview_picture(const char* path) {
+    release_picture();
+    if (load_ole_picture(path, Picture) == PictureLoad::undecodable) {
+        MessageBoxA(nullptr, "Call OleLoadPicture Fail", "Error", MB_OK);
+        return;
+    }
+    if (!Picture)
+        return; // a missing or unreadable file shows an empty window, without a word
+    const WindowDC surface(PictureSurface);
+    PicturePixels.cx = MulDiv(Picture.width, GetDeviceCaps(surface.get(), LOGPIXELSX), 2540);
+    PicturePixels.cy = MulDiv(Picture.height, GetDeviceCaps(surface.get(), LOGPIXELSY), 2540);
+}
+
+SCROLLINFO scroll_info_with(UINT mask) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = mask;
+    return info;
+}
+
+SIZE client_size() {
+    RECT client;
+    GetClientRect(PreviewWindow, &client);
+    return {client.right, client.bottom};
+}
+
+void set_scroll_range(int bar, int client_extent, int picture_extent) {
+    const PreviewScrollRange range = preview_scroll_range(client_extent, picture_extent);
+    SCROLLINFO info = scroll_info_with(SIF_RANGE | SIF_PAGE);
+    info.nMin = range.minimum;
+    info.nMax = range.maximum;
+    info.nPage = range.page;
+    SetScrollInfo(PreviewWindow, bar, &info, TRUE);
+}
+
+// The vertical bar is set with the client height measured after the horizontal bar has come
+// or gone; the platform keeps each position within its new range.
+void update_preview_scrollbars() {
+    set_scroll_range(SB_HORZ, client_size().cx, PicturePixels.cx);
+    set_scroll_range(SB_VERT, client_size().cy, PicturePixels.cy);
+}
+
+SCROLLINFO scroll_info(int bar) {
+    SCROLLINFO info = scroll_info_with(SIF_ALL);
+    GetScrollInfo(PreviewWindow, bar, &info);
+    return info;
+}
+
+void set_scroll_position(int bar, int position) {
+    SCROLLINFO info = scroll_info_with(SIF_POS);
+    info.nPos = position;
+    SetScrollInfo(PreviewWindow, bar, &info, TRUE);
+}
+
+void redraw() {
+    InvalidateRect(PreviewWindow, nullptr, FALSE);
+}
+
+// Everything is drawn here, background included, so that neither a scroll nor a smaller
+// picture after a larger one leaves anything of the earlier view behind, and nothing flickers.
+void paint_preview(HDC dc) {
+    const SIZE client = client_size();
+    const RECT all{0, 0, client.cx, client.cy};
+    if (!Picture) {
+        FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
+        return;
+    }
+    const int pw = PicturePixels.cx, ph = PicturePixels.cy;
+    const int x = preview_frame_offset(client.cx, pw, scroll_info(SB_HORZ).nPos);
+    const int y = preview_frame_offset(client.cy, ph, scroll_info(SB_VERT).nPos);
+
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, x, y, x + pw + 2, y + ph + 2);
+    FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
+    RestoreDC(dc, saved);
+
+    // Each line stops short of its end point, hence the + 2 of the last one.
+    const SelectScope pen(dc, GetStockObject(BLACK_PEN));
+    MoveToEx(dc, x, y, nullptr);
+    LineTo(dc, x, y + ph + 1);
+    MoveToEx(dc, x, y, nullptr);
+    LineTo(dc, x + pw + 1, y);
+    MoveToEx(dc, x + pw + 1, y, nullptr);
+    LineTo(dc, x + pw + 1, y + ph + 1);
+    MoveToEx(dc, x, y + ph + 1, nullptr);
+    LineTo(dc, x + pw + 2, y + ph + 1);
+    render_ole_picture(Picture, dc, x + 1, y + 1, pw, ph);
+}
+
+ScrollRequest scroll_request(int code) {
+    switch (code) {
+    case SB_LINEUP: // SB_LINELEFT
+        return ScrollRequest::LineBack;
+    case SB_LINEDOWN: // SB_LINERIGHT
+        return ScrollRequest::LineForward;
+    case SB_PAGEUP: // SB_PAGELEFT
+        return ScrollRequest::PageBack;
+    case SB_PAGEDOWN: // SB_PAGERIGHT
+        return ScrollRequest::PageForward;
+    case SB_THUMBTRACK:
+        return ScrollRequest::Track;
+    default:
+        return ScrollRequest::Other;
+    }
+}
+
+void on_scroll(int bar, int code) {
+    const SCROLLINFO info = scroll_info(bar);
+    if (const auto position = scrolled_position(scroll_request(code), info.nPos,
+                                                static_cast<int>(info.nPage), info.nTrackPos))
+        set_scroll_position(bar, *position);
+    redraw();
+}
+
+void on_mouse_wheel(int delta) {
+    const SCROLLINFO info = scroll_info(SB_VERT);
+    if (info.nMax <= 0)
+        return; // nothing to scroll
+    set_scroll_position(SB_VERT, wheel_position(delta, info.nPos, info.nMin, info.nMax));
+    redraw();
+}
+
+// A picture that fits after the resize is centred again.
+void on_size() {
+    update_preview_scrollbars();
+    redraw();
+}
+
+void on_paint() {
+    const PaintScope paint(PreviewWindow);
+    paint_preview(paint.get());
+}
+
+// The window is never destroyed: the next preview brings it back.
+void on_close() {
+    release_picture();
+    ShowWindow(PreviewWindow, SW_HIDE);
+}
+
+LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_SIZE:
+        on_size();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // paint_preview draws the background itself
+    case WM_PAINT:
+        on_paint();
+        return 0;
+    case WM_PRINTCLIENT:
+        paint_preview(reinterpret_cast<HDC>(wparam));
+        return 0;
+    case WM_CLOSE:
+        on_close();
+        return 0;
+    case WM_HSCROLL:
+        on_scroll(SB_HORZ, LOWORD(wparam));
+        return 0;
+    case WM_VSCROLL:
+        on_scroll(SB_VERT, LOWORD(wparam));
+        return 0;
+    case WM_MOUSEWHEEL:
+        on_mouse_wheel(GET_WHEEL_DELTA_WPARAM(wparam));
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+}
+
+bool register_preview_class(HINSTANCE instance, HICON icon) {
+    WNDCLASSEXA window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    window_class.lpfnWndProc = preview_wnd_proc;
+    window_class.hInstance = instance;
+    window_class.hIcon = icon;
+    window_class.hIconSm = icon;
+    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    window_class.lpszClassName = PreviewClass;
+    return RegisterClassExA(&window_class) != 0;
+}
+
+} // namespace
+
+HWND create_preview_window(HINSTANCE instance, HICON icon) {
+    if (!register_preview_class(instance, icon))
+        return nullptr;
+    PreviewWindow = CreateWindowExA(0, PreviewClass, "预览",
+                                    WS_OVERLAPPED | WS_HSCROLL | WS_VSCROLL | WS_SYSMENU |
+                                        WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, 760, 580, nullptr, nullptr,
+                                    instance, nullptr);
+    PictureSurface = CreateWindowExA(
+        0, "static", "图片", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0, 2, 2, PreviewWindow,
+        reinterpret_cast<HMENU>(INT_PTR(PictureSurfaceId)), instance, nullptr);
+    return PictureSurface;
+}
+
+void show_preview(const char* path) {
+    load_preview_picture(path);
+    update_preview_scrollbars();
+    set_scroll_position(SB_VERT, 0);
+    set_scroll_position(SB_HORZ, 0);
+    if (IsWindowVisible(PreviewWindow)) {
+        if (!IsZoomed(PreviewWindow) && IsIconic(PreviewWindow))
+            ShowWindow(PreviewWindow, SW_RESTORE);
+        redraw();
+    } else {
+        ShowWindow(PreviewWindow, SW_SHOWMAXIMIZED);
+    }
+    SetActiveWindow(PreviewWindow);
+}
+
+LRESULT CALLBACK preview_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    try {
+        return dispatch(window, message, wparam, lparam);
+    } catch (...) {
+        return 0; // nothing unwinds into the system's message dispatch
+    }
+}

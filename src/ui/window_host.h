@@ -1,0 +1,28 @@
+// The main window as the batch logic sees it: the controls read into a form snapshot, and the
+// host through which a run or a preview shows its messages and names controls.
+#pragma once
+#include <windows.h>
+
+#include "core/batch_host.h"
+#include "core/form.h"
+
+// The controls as a run or a preview reads them; from the worker thread every read is a message
+// that the main thread answers.
+FormSnapshot read_form();
+
+// The handle of a control that a refusal names.
+HWND control_of(FormControl control);
+
+// The main window as host of a run, or of a preview on the main thread. Its message boxes are
+// owned by the main window, like every other message box of the program.
+class WindowBatchHost final : public BatchHost {
+  public:
+    void show_message(const char* text, const char* caption, MessageIcon icon) override;
+    bool ask_yes_no(const char* text, const char* caption) override;
+    void set_progress_range(int maximum) override;
+    void set_progress_position(int position) override;
+    void append_log_line(const char* line) override;
+    void open_folder(const char* folder) override;
+    void restore_controls() override;
+    void request_focus(FormControl control) override;
+};
