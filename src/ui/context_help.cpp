@@ -5,7 +5,7 @@
 #include "ui/app_state.h"
 #include "ui/help_rules.h"
 #include "ui/main_controls.h"
-#include "ui/win32_scopes.h"
+#include "platform/win32_scopes.h"
 
 namespace {
 
@@ -187,5 +187,5 @@ void paint_help_popup() {
         return;
     RECT client;
     GetClientRect(HelpPopup, &client);
-    draw_help_popup(paint.get(), ShownText.c_str(), client.bottom);
+    draw_help_popup(paint.dc(), ShownText.c_str(), client.bottom);
 }

@@ -2,7 +2,7 @@
 
 #include "platform/ole_picture.h"
 #include "ui/preview_geometry.h"
-#include "ui/win32_scopes.h"
+#include "platform/win32_scopes.h"
 
 HWND PreviewWindow;
 
@@ -151,7 +151,7 @@ void on_size() {
 
 void on_paint() {
     const PaintScope paint(PreviewWindow);
-    paint_preview(paint.get());
+    paint_preview(paint.dc());
 }
 
 // The window is never destroyed: the next preview brings it back.
