@@ -111,7 +111,9 @@ PreviewOutcome make_watermark_preview(PreviewKind kind, const FormSnapshot& form
         return fail(host, "读取 " + sample.path + " 出错");
     const std::string format = format_of(image.get());
     make_preview_image(image.get(), kind, form, settings);
-    if (needs_white_canvas(format.c_str()))
+    // Only PNG samples are laid on white here; a GIF sample shows as it is written, as designed
+    // for the preview (the batch lays both on white).
+    if (format == "PNG")
         lay_on_white(image.get());
     // The earlier preview is not shown as if it were this one.
     if (!write_result(image.get(), output, "JPEG"))
