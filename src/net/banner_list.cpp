@@ -13,7 +13,8 @@ std::vector<std::string_view> list_tokens(std::string_view body) {
     while ((pos = body.find_first_not_of("\r\n", pos)) != std::string_view::npos) {
         const std::size_t end = body.find_first_of("\r\n", pos);
         tokens.push_back(body.substr(pos, end - pos));
-        if (end == std::string_view::npos) break;
+        if (end == std::string_view::npos)
+            break;
         pos = end;
     }
     return tokens;
@@ -41,17 +42,21 @@ bool is_plain_file_name(std::string_view name) {
         return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto b = static_cast<unsigned char>(name[i]);
-        if (b < 0x20 || b == 0x7f || b == ':' || b == '\\') return false;
+        if (b < 0x20 || b == 0x7f || b == ':' || b == '\\')
+            return false;
         // A trail byte may be 0x5C, which is then part of a Chinese character, not a backslash.
-        if (is_gbk_lead_byte(b) && i + 1 < name.size() && is_gbk_trail_byte(name[i + 1])) ++i;
+        if (is_gbk_lead_byte(b) && i + 1 < name.size() && is_gbk_trail_byte(name[i + 1]))
+            ++i;
     }
     return true;
 }
 
 bool starts_with_nocase(std::string_view s, std::string_view prefix) {
-    if (s.size() < prefix.size()) return false;
+    if (s.size() < prefix.size())
+        return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(s[i])) != prefix[i]) return false;
+        if (std::tolower(static_cast<unsigned char>(s[i])) != prefix[i])
+            return false;
     return true;
 }
 
@@ -62,11 +67,14 @@ int parse_decimal(std::string_view token) {
     while (i < token.size() && std::isspace(static_cast<unsigned char>(token[i])))
         ++i;
     bool negative = false;
-    if (i < token.size() && (token[i] == '-' || token[i] == '+')) negative = token[i++] == '-';
+    if (i < token.size() && (token[i] == '-' || token[i] == '+'))
+        negative = token[i++] == '-';
     long long value = 0;
     for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i)
-        if (value <= INT_MAX) value = value * 10 + (token[i] - '0');
-    if (negative) value = -value;
+        if (value <= INT_MAX)
+            value = value * 10 + (token[i] - '0');
+    if (negative)
+        value = -value;
     return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
 }
 
@@ -84,17 +92,21 @@ std::optional<std::string> banner_file_name(const BannerListEntry& entry) {
         entry.link.size() > MaxBannerLink)
         return std::nullopt;
     const std::size_t last_slash = entry.image_url.rfind('/');
-    if (last_slash == std::string::npos) return std::nullopt;
+    if (last_slash == std::string::npos)
+        return std::nullopt;
     std::string name = entry.image_url.substr(last_slash + 1);
-    if (!is_plain_file_name(name)) return std::nullopt;
+    if (!is_plain_file_name(name))
+        return std::nullopt;
     return name;
 }
 
 bool is_web_link(std::string_view link) {
-    if (!starts_with_nocase(link, "http://") && !starts_with_nocase(link, "https://")) return false;
+    if (!starts_with_nocase(link, "http://") && !starts_with_nocase(link, "https://"))
+        return false;
     for (const char c : link) {
         const auto b = static_cast<unsigned char>(c);
-        if (b <= ' ' || b == 0x7f || b == '"') return false;
+        if (b <= ' ' || b == 0x7f || b == '"')
+            return false;
     }
     return true;
 }

@@ -40,11 +40,13 @@ BannerStrip::~BannerStrip() {
     SetEvent(stop_.get());
     // The helpers' handles are set by banner_thread, so it is waited for first.
     for (const unique_handle* thread : {&banner_thread_, &fallback_thread_, &rotation_thread_})
-        if (*thread) WaitForSingleObject(thread->get(), INFINITE);
+        if (*thread)
+            WaitForSingleObject(thread->get(), INFINITE);
 }
 
 bool BannerStrip::start() {
-    if (!stop_) return false;
+    if (!stop_)
+        return false;
     banner_thread_ = start_thread(banner_thread, this);
     return static_cast<bool>(banner_thread_);
 }
@@ -71,7 +73,8 @@ void BannerStrip::open_link() const {
         return;
     }
     const std::string& link = table_[index].link;
-    if (!link.empty()) open_web_page(link.c_str());
+    if (!link.empty())
+        open_web_page(link.c_str());
 }
 
 DWORD WINAPI BannerStrip::banner_thread(void* strip) {
@@ -113,12 +116,14 @@ void BannerStrip::run_banner_thread() {
 // A site that does not even accept the connection within three seconds still leaves the stored
 // picture on screen; a list that arrives later replaces it through the rotation.
 void BannerStrip::run_fallback() {
-    if (!wait(FallbackDelay)) return;
+    if (!wait(FallbackDelay))
+        return;
     PictureLoad result;
     {
         // Checked under the lock, so that a banner loaded meanwhile is never covered again.
         const std::lock_guard<std::mutex> guard(picture_lock_);
-        if (connected_ || picture_) return;
+        if (connected_ || picture_)
+            return;
         result = replace_picture(images_file("picture.jpg"));
     }
     report_load(result);
@@ -132,33 +137,40 @@ void BannerStrip::run_rotation() {
         // The file is read again each time its turn comes.
         load_banner_picture(table_[index].image_path);
         request_repaint();
-        if (count == 1 || !wait(std::max(table_[index].display_time, ShortestDisplayTime))) return;
+        if (count == 1 || !wait(std::max(table_[index].display_time, ShortestDisplayTime)))
+            return;
     }
 }
 
 void BannerStrip::fetch_banner_list() {
     const char* host = site_host();
     HttpConnection site;
-    if (!site.open(host, 5000)) return;
+    if (!site.open(host, 5000))
+        return;
     connected_ = true;
-    if (!site.send_get(versioned_path("/abc.asp"), host)) return;
+    if (!site.send_get(versioned_path("/abc.asp"), host))
+        return;
     // A receive error or time-out ends the list; what arrived is read all the same.
     const ReceivedAnswer answer = receive_answer(site, ListAnswerSize);
     site.close();
     const std::string_view text = answer_text(answer.bytes);
-    if (!is_ok_answer(text)) return;
+    if (!is_ok_answer(text))
+        return;
     // Entries beyond the table's room are ignored.
     for (const BannerListEntry& entry : parse_banner_list(answer_body(text))) {
-        if (count_ == MaxBanners || !wait(0)) break;
+        if (count_ == MaxBanners || !wait(0))
+            break;
         add_banner(entry);
     }
 }
 
 void BannerStrip::add_banner(const BannerListEntry& entry) {
     const auto name = banner_file_name(entry);
-    if (!name) return;
+    if (!name)
+        return;
     const std::string path = images_file(*name);
-    if (path.size() > MaxLocalPath) return;
+    if (path.size() > MaxLocalPath)
+        return;
     // A picture stored with the listed size is not fetched again.
     if (file_size(path.c_str()) != entry.size &&
         !download_file(entry.image_url.c_str(), path.c_str(), entry.size))
@@ -190,7 +202,8 @@ PictureLoad BannerStrip::replace_picture(const std::string& path) {
 // main window.
 void BannerStrip::request_repaint() const {
     RECT strip{};
-    if (GetClientRect(banner_static_, &strip)) InvalidateRect(main_window_, &strip, FALSE);
+    if (GetClientRect(banner_static_, &strip))
+        InvalidateRect(main_window_, &strip, FALSE);
 }
 
 bool BannerStrip::wait(int ms) const {

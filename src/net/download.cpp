@@ -29,20 +29,25 @@ bool receive_into_file(HttpConnection& server, HANDLE file, std::int64_t expecte
         if (offset == buffer.size())
             return false; // a header that does not even fit the buffer is no answer we take
         const int got = server.receive(&buffer[offset], buffer.size() - offset);
-        if (got <= 0) return true;
+        if (got <= 0)
+            return true;
         std::string_view data(&buffer[offset], static_cast<std::size_t>(got));
         if (!in_body) {
             held += data.size();
             const std::string_view header(buffer.data(), held);
             const std::size_t body_start = download_body_start(header);
-            if (body_start == std::string_view::npos) continue;
-            if (!is_ok_answer(header)) return false;
+            if (body_start == std::string_view::npos)
+                continue;
+            if (!is_ok_answer(header))
+                return false;
             data = header.substr(body_start);
             in_body = true;
         }
-        if (!write_all(file, data.data(), data.size())) return true;
+        if (!write_all(file, data.data(), data.size()))
+            return true;
         written += static_cast<std::int64_t>(data.size());
-        if (written > expected_size) return true;
+        if (written > expected_size)
+            return true;
     }
 }
 
@@ -50,17 +55,20 @@ bool receive_into_file(HttpConnection& server, HANDLE file, std::int64_t expecte
 
 bool download_file(const char* image_url, const char* local_path, std::int64_t expected_size) {
     const auto parts = split_url(image_url);
-    if (!parts) return false;
+    if (!parts)
+        return false;
     HttpConnection server;
     if (!server.open(parts->host.c_str(), 10000) || !server.send_get(parts->path, parts->host))
         return false;
     const std::string images = program_file_path("images");
-    if (!is_directory(images.c_str())) CreateDirectoryA(images.c_str(), nullptr);
+    if (!is_directory(images.c_str()))
+        CreateDirectoryA(images.c_str(), nullptr);
     bool accepted;
     {
         const unique_file file(CreateFileA(local_path, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) return false;
+        if (!file)
+            return false;
         accepted = receive_into_file(server, file.get(), expected_size);
     }
     server.close();

@@ -13,7 +13,8 @@ void close_socket(socket_handle socket) {
 
 bool WinsockScope::start() {
     WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return false;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0)
+        return false;
     started_ = true;
     if (LOBYTE(data.wVersion) != 2 || HIBYTE(data.wVersion) != 2) {
         end();
@@ -23,12 +24,14 @@ bool WinsockScope::start() {
 }
 
 void WinsockScope::end() {
-    if (started_) WSACleanup();
+    if (started_)
+        WSACleanup();
     started_ = false;
 }
 
 bool HttpConnection::open(const char* host, unsigned timeout_ms) {
-    if (!winsock_.start()) return false;
+    if (!winsock_.start())
+        return false;
     const hostent* entry = gethostbyname(host);
     if (!entry || entry->h_addrtype != AF_INET || !entry->h_addr_list[0]) {
         close();
@@ -78,8 +81,10 @@ ReceivedAnswer receive_answer(HttpConnection& connection, std::size_t capacity) 
     std::size_t filled = 0;
     while (filled < capacity) {
         const int got = connection.receive(&answer.bytes[filled], capacity - filled);
-        if (got < 0) answer.failed = true;
-        if (got <= 0) break;
+        if (got < 0)
+            answer.failed = true;
+        if (got <= 0)
+            break;
         filled += static_cast<std::size_t>(got);
     }
     answer.bytes.resize(filled);

@@ -35,7 +35,8 @@ bool is_ok_answer(std::string_view text) {
 
 std::string_view answer_body(std::string_view text) {
     const std::size_t pair = text.find("\n\r");
-    if (pair == std::string_view::npos) return {};
+    if (pair == std::string_view::npos)
+        return {};
     // A header that ends in LF CR with nothing after it has an empty body, not one past the end.
     const std::size_t start = pair + 3;
     return start < text.size() ? text.substr(start) : std::string_view{};
@@ -43,7 +44,8 @@ std::string_view answer_body(std::string_view text) {
 
 int judge_update_answer(std::string_view received) {
     const std::string_view text = answer_text(received);
-    if (!is_ok_answer(text)) return 0;
+    if (!is_ok_answer(text))
+        return 0;
     return answer_body(text).substr(0, 4) == "true" ? 1 : 0;
 }
 

@@ -22,14 +22,16 @@ BannerStrip* TheBannerStrip = nullptr;
 unique_handle start_service_thread(LPTHREAD_START_ROUTINE procedure, void* argument,
                                    HWND main_window) {
     unique_handle thread = start_thread(procedure, argument);
-    if (!thread) end_without_thread(main_window);
+    if (!thread)
+        end_without_thread(main_window);
     return thread;
 }
 
 void start_online_services(HWND main_window, HWND banner_static) {
     start_service_thread(update_check_thread, main_window, main_window);
     TheBannerStrip = new BannerStrip(main_window, banner_static);
-    if (!TheBannerStrip->start()) end_without_thread(main_window);
+    if (!TheBannerStrip->start())
+        end_without_thread(main_window);
 }
 
 void paint_banner_strip(HWND banner_static, HFONT gui_font) {

@@ -13,7 +13,8 @@ int check_for_update() {
     const ReceivedAnswer answer = receive_answer(site, 2048);
     site.close();
     // A broken answer counts as a failed exchange even when part of it arrived.
-    if (answer.failed) return -1;
+    if (answer.failed)
+        return -1;
     return judge_update_answer(answer.bytes);
 }
 

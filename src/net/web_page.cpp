@@ -48,7 +48,8 @@ bool shell_open(const ShellLaunch& launch) {
 
 void open_web_page(const char* url) {
     for (const ShellLaunch& launch : web_page_launches(registered_browser(), url))
-        if (shell_open(launch)) return;
+        if (shell_open(launch))
+            return;
 }
 
 std::string site_url(const char* path) {

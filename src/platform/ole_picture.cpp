@@ -13,13 +13,17 @@ using unique_global = unique_any<HGLOBAL, free_global, 0>;
 unique_global read_into_global(const char* path, DWORD& size) {
     const unique_file file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return {};
+    if (!file)
+        return {};
     size = GetFileSize(file.get(), nullptr);
-    if (size == INVALID_FILE_SIZE) return {};
+    if (size == INVALID_FILE_SIZE)
+        return {};
     unique_global memory(GlobalAlloc(GMEM_MOVEABLE, size));
-    if (!memory) return {};
+    if (!memory)
+        return {};
     void* bytes = GlobalLock(memory.get());
-    if (!bytes) return {};
+    if (!bytes)
+        return {};
     DWORD got = 0;
     const bool read = ReadFile(file.get(), bytes, size, &got, nullptr) && got == size;
     GlobalUnlock(memory.get());
@@ -32,7 +36,8 @@ PictureLoad load_ole_picture(const char* path, OlePicture& picture) {
     picture = OlePicture{};
     DWORD size = 0;
     unique_global memory = read_into_global(path, size);
-    if (!memory) return PictureLoad::unreadable;
+    if (!memory)
+        return PictureLoad::unreadable;
     IStream* raw_stream = nullptr;
     if (FAILED(CreateStreamOnHGlobal(memory.get(), TRUE, &raw_stream)))
         return PictureLoad::unreadable;

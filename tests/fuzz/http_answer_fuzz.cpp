@@ -10,9 +10,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view text = answer_text(received);
     const std::string_view body = answer_body(text);
     // The body is the tail of the text, never a view beyond it.
-    if (!body.empty() && (body.data() < text.data() || body.end() != text.end())) __builtin_trap();
+    if (!body.empty() && (body.data() < text.data() || body.end() != text.end()))
+        __builtin_trap();
     const int verdict = judge_update_answer(received);
-    if (verdict == 1 && (!is_ok_answer(text) || body.substr(0, 4) != "true")) __builtin_trap();
+    if (verdict == 1 && (!is_ok_answer(text) || body.substr(0, 4) != "true"))
+        __builtin_trap();
     const std::size_t start = download_body_start(received);
     if (start != std::string_view::npos &&
         (start < 4 || start > size || received.substr(start - 4, 4) != "\r\n\r\n"))

@@ -8,7 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view url(reinterpret_cast<const char*>(data), size);
     const auto parts = split_url(url);
-    if (!parts) return 0;
+    if (!parts)
+        return 0;
     if (parts->host.empty() || parts->host.size() > MaxUrlHost ||
         parts->host.find('/') != std::string::npos || parts->path.size() > MaxUrlPath ||
         parts->path.front() != '/' || parts->host.find_first_of(" \r\n") != std::string::npos ||

@@ -42,7 +42,8 @@ RecordingBrowser::~RecordingBrowser() {
 std::vector<std::string> RecordingBrowser::pages() const {
     std::vector<std::string> pages;
     const auto log = read_file(log_.c_str());
-    if (!log) return pages;
+    if (!log)
+        return pages;
     std::size_t start = 0;
     for (std::size_t end; (end = log->find('\n', start)) != std::string::npos; start = end + 1)
         pages.push_back(log->substr(start, end - start));
@@ -68,7 +69,8 @@ BOOL CALLBACK note_message_box(HWND window, LPARAM found) {
     GetWindowThreadProcessId(window, &process);
     char name[16] = {};
     GetClassNameA(window, name, sizeof name);
-    if (process != GetCurrentProcessId() || lstrcmpA(name, "#32770") != 0) return TRUE;
+    if (process != GetCurrentProcessId() || lstrcmpA(name, "#32770") != 0)
+        return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
@@ -104,7 +106,8 @@ std::optional<SeenBox> answer_message_box(int button, unsigned timeout_ms) {
 bool finish_thread(HANDLE thread, int button, unsigned timeout_ms, std::vector<SeenBox>& boxes) {
     return pump_messages_until(
         [&] {
-            if (auto box = answer_message_box(button, 0)) boxes.push_back(*box);
+            if (auto box = answer_message_box(button, 0))
+                boxes.push_back(*box);
             return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
         },
         timeout_ms);
@@ -114,7 +117,8 @@ bool pump_messages_until(const std::function<bool()>& done, unsigned timeout_ms)
     const unsigned long start = now_ms();
     while (!done()) {
         const unsigned long passed = now_ms() - start;
-        if (passed >= timeout_ms) return done();
+        if (passed >= timeout_ms)
+            return done();
         // Slices, for conditions that other threads change without a message.
         const unsigned long slice = std::min<unsigned long>(timeout_ms - passed, 50);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(slice), QS_ALLINPUT);
@@ -136,11 +140,13 @@ std::string jpeg_picture(const char* spec, int width, int height) {
     if (MagickReadImage(wand, spec) && MagickSetImageFormat(wand, "JPEG")) {
         size_t length = 0;
         unsigned char* blob = MagickGetImageBlob(wand, &length);
-        if (blob) bytes.assign(reinterpret_cast<const char*>(blob), length);
+        if (blob)
+            bytes.assign(reinterpret_cast<const char*>(blob), length);
         MagickRelinquishMemory(blob);
     }
     DestroyMagickWand(wand);
-    if (bytes.empty()) throw std::runtime_error(std::string("cannot make the picture ") + spec);
+    if (bytes.empty())
+        throw std::runtime_error(std::string("cannot make the picture ") + spec);
     return bytes;
 }
 

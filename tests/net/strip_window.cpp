@@ -29,7 +29,8 @@ bool close_to(Colour c, int r, int g, int b) {
 bool has_text_at_top_left(HDC dc) {
     for (int y = 8; y < 24; ++y)
         for (int x = 8; x < 70; ++x)
-            if (close_to(colour_at(dc, x, y), 0, 0, 0)) return true;
+            if (close_to(colour_at(dc, x, y), 0, 0, 0))
+                return true;
     return false;
 }
 
@@ -61,7 +62,8 @@ Look look_of(HDC dc) {
     if (close_to(middle, 255, 255, 255) && close_to(colour_at(dc, 0, 40), 0, 0, 0) &&
         close_to(colour_at(dc, 680, 40), 0, 0, 0) && has_text_at_top_left(dc))
         return Look::placeholder;
-    if (close_to(top, 255, 0, 0) && close_to(bottom, 0, 0, 255)) return Look::red_over_blue;
+    if (close_to(top, 255, 0, 0) && close_to(bottom, 0, 0, 255))
+        return Look::red_over_blue;
     const struct {
         Look look;
         int r, g, b;
@@ -96,7 +98,8 @@ StripWindow::StripWindow() {
 }
 
 StripWindow::~StripWindow() {
-    if (main_) DestroyWindow(main_);
+    if (main_)
+        DestroyWindow(main_);
 }
 
 LRESULT CALLBACK StripWindow::window_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -115,7 +118,8 @@ LRESULT CALLBACK StripWindow::window_proc(HWND window, UINT message, WPARAM w, L
 // Draws the watched strip into a bitmap of the strip's size and tells what it shows.
 void StripWindow::on_paint() {
     const PaintScope paint(main_);
-    if (!watched_) return;
+    if (!watched_)
+        return;
     const HDC memory = CreateCompatibleDC(paint.dc());
     const HBITMAP bitmap = CreateCompatibleBitmap(paint.dc(), 681, 80);
     {

@@ -81,13 +81,15 @@ Reply silent_answer() {
 
 std::string request_path(const std::string& request) {
     const std::size_t start = request.find(' ');
-    if (start == std::string::npos) return {};
+    if (start == std::string::npos)
+        return {};
     const std::size_t end = request.find(' ', start + 1);
     return request.substr(start + 1, end == std::string::npos ? end : end - start - 1);
 }
 
 TestSite::TestSite(Accepting accepting) {
-    if (!winsock_.start()) throw std::runtime_error("the test site cannot start WinSock");
+    if (!winsock_.start())
+        throw std::runtime_error("the test site cannot start WinSock");
     if (accepting == Accepting::refused) {
         listener_ = listen_on_port_80(-1);
         return;
@@ -108,12 +110,14 @@ TestSite::TestSite(Accepting accepting) {
     }
     listener_ = listen_on_port_80(SOMAXCONN);
     thread_ = start_thread(serve_thread, this);
-    if (!thread_) throw std::runtime_error("the test site cannot start its thread");
+    if (!thread_)
+        throw std::runtime_error("the test site cannot start its thread");
 }
 
 TestSite::~TestSite() {
     stopping_ = true;
-    if (thread_) WaitForSingleObject(thread_.get(), INFINITE);
+    if (thread_)
+        WaitForSingleObject(thread_.get(), INFINITE);
 }
 
 void TestSite::serve(const std::string& path, Reply reply) {
@@ -136,7 +140,8 @@ std::vector<std::string> TestSite::paths() const {
 bool TestSite::wait_for_requests(std::size_t count, unsigned timeout_ms) const {
     const DWORD start = GetTickCount();
     while (requests().size() < count) {
-        if (GetTickCount() - start > timeout_ms) return false;
+        if (GetTickCount() - start > timeout_ms)
+            return false;
         Sleep(20);
     }
     return true;
@@ -160,9 +165,11 @@ DWORD WINAPI TestSite::serve_thread(void* site) {
 // hold up only until its time-out.
 void TestSite::run() {
     while (!stopping_) {
-        if (!readable(raw(listener_), 50)) continue;
+        if (!readable(raw(listener_), 50))
+            continue;
         const unique_socket client(accept(raw(listener_), nullptr, nullptr));
-        if (client) handle(client.get());
+        if (client)
+            handle(client.get());
     }
 }
 
@@ -178,11 +185,13 @@ void TestSite::handle(socket_handle client) {
     setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&no_delay),
                sizeof no_delay);
     for (std::size_t i = 0; i < reply.packets.size(); ++i) {
-        if (i > 0) Sleep(100); // shapes the traffic: the client receives the packets one by one
+        if (i > 0)
+            Sleep(100); // shapes the traffic: the client receives the packets one by one
         if (!send_packet(s, reply.packets[i]))
             return; // the client stopped reading
     }
-    if (!reply.silent) shutdown(s, SD_SEND);
+    if (!reply.silent)
+        shutdown(s, SD_SEND);
     // The client closes first: after reading everything, or when it gives up on a silent site.
     char sink[512];
     for (DWORD start = GetTickCount(); !stopping_ && GetTickCount() - start < 15000;) {
@@ -220,10 +229,13 @@ std::string TestSite::read_request(socket_handle client) const {
     char chunk[1024];
     for (DWORD start = GetTickCount();
          request.find("\r\n\r\n") == std::string::npos && GetTickCount() - start < 5000;) {
-        if (stopping_) break;
-        if (!readable(s, 50)) continue;
+        if (stopping_)
+            break;
+        if (!readable(s, 50))
+            continue;
         const int got = recv(s, chunk, sizeof chunk, 0);
-        if (got <= 0) break;
+        if (got <= 0)
+            break;
         request.append(chunk, got);
     }
     return request;
@@ -232,6 +244,7 @@ std::string TestSite::read_request(socket_handle client) const {
 Reply TestSite::reply_for(const std::string& request) const {
     const std::lock_guard<std::mutex> guard(lock_);
     const auto found = replies_.find(request_path(request));
-    if (found != replies_.end()) return found->second;
+    if (found != replies_.end())
+        return found->second;
     return raw_answer("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
 }
