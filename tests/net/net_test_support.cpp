@@ -131,13 +131,13 @@ bool pump_messages_until(const std::function<bool()>& done, unsigned timeout_ms)
     return true;
 }
 
-std::string jpeg_picture(const char* spec, int width, int height) {
+std::string jpeg_picture(const char* recipe, int width, int height) {
     static const bool started = (MagickWandGenesis(), true);
     (void)started;
     MagickWand* wand = NewMagickWand();
     MagickSetSize(wand, width, height);
     std::string bytes;
-    if (MagickReadImage(wand, spec) && MagickSetImageFormat(wand, "JPEG")) {
+    if (MagickReadImage(wand, recipe) && MagickSetImageFormat(wand, "JPEG")) {
         size_t length = 0;
         unsigned char* blob = MagickGetImageBlob(wand, &length);
         if (blob)
@@ -146,7 +146,7 @@ std::string jpeg_picture(const char* spec, int width, int height) {
     }
     DestroyMagickWand(wand);
     if (bytes.empty())
-        throw std::runtime_error(std::string("cannot make the picture ") + spec);
+        throw std::runtime_error(std::string("cannot make the picture ") + recipe);
     return bytes;
 }
 

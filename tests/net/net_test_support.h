@@ -50,7 +50,7 @@ bool finish_thread(HANDLE thread, int button, unsigned timeout_ms, std::vector<S
 bool pump_messages_until(const std::function<bool()>& done, unsigned timeout_ms);
 
 // A JPEG made by the image library from a pseudo-image ("xc:red", "gradient:red-blue").
-std::string jpeg_picture(const char* spec, int width = 681, int height = 80);
+std::string jpeg_picture(const char* recipe, int width = 681, int height = 80);
 
 // Milliseconds since an arbitrary start, for measuring.
 unsigned long now_ms();
