@@ -15,5 +15,9 @@ inline constexpr double ProgramVersion = 3.4;
 // drive letter's colon; a path without backslash stays whole.
 std::string folder_of_module_path(const std::string& module_path);
 
+// Sets ProgramFolder: the folder of the executable, or the current directory when the
+// executable's name cannot be had.
+void find_program_folder();
+
 // ProgramFolder, the pattern "%s\\%s", and name.
 std::string program_file_path(const char* name);

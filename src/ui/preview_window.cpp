@@ -1,4 +1,5 @@
 #include "ui/preview_window.h"
+#include "ui/window_helpers.h"
 
 #include "platform/ole_picture.h"
 #include "ui/preview_geometry.h"
@@ -190,24 +191,10 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     }
 }
 
-bool register_preview_class(HINSTANCE instance, HICON icon) {
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    window_class.lpfnWndProc = preview_wnd_proc;
-    window_class.hInstance = instance;
-    window_class.hIcon = icon;
-    window_class.hIconSm = icon;
-    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    window_class.lpszClassName = PreviewClass;
-    return RegisterClassExA(&window_class) != 0;
-}
-
 } // namespace
 
 HWND create_preview_window(HINSTANCE instance, HICON icon) {
-    if (!register_preview_class(instance, icon))
+    if (!register_window_class(instance, PreviewClass, preview_wnd_proc, icon, COLOR_WINDOW))
         return nullptr;
     PreviewWindow = CreateWindowExA(0, PreviewClass, "预览",
                                     WS_OVERLAPPED | WS_HSCROLL | WS_VSCROLL | WS_SYSMENU |

@@ -23,17 +23,6 @@ namespace {
 constexpr int MainIconResource = 100;
 constexpr int PreviewIconResource = 104;
 
-// ProgramFolder is the folder of the executable, or the current directory when the
-// executable's name cannot be had.
-void find_program_folder() {
-    char module_path[MAX_PATH] = {};
-    if (GetModuleFileNameA(nullptr, module_path, MAX_PATH) <= 0) {
-        GetCurrentDirectoryA(MAX_PATH, ProgramFolder);
-        return;
-    }
-    lstrcpynA(ProgramFolder, folder_of_module_path(module_path).c_str(), MAX_PATH);
-}
-
 [[noreturn]] void refuse_start(const char* message) {
     MessageBoxA(nullptr, message, "提示", MB_ICONERROR);
     open_site_page("/unzip.html");
@@ -49,20 +38,6 @@ void check_installation() {
     if (!file_exists(program_file_path("modules\\coders\\IM_MOD_RL_jpeg_.dll").c_str()))
         refuse_start("软件无法正常启动，可能是没有对下载的文件进行正确的解压缩。\n\n点击[确定]"
                      "按钮，查看正确的解压缩方式。");
-}
-
-bool register_window_class(HINSTANCE instance) {
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    window_class.lpfnWndProc = main_window_proc;
-    window_class.hInstance = instance;
-    window_class.hIcon = MainIcon;
-    window_class.hIconSm = MainIcon;
-    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = MainWindowClass;
-    return RegisterClassExA(&window_class) != 0;
 }
 
 void append_item(HMENU menu, int id, const char* text) {
@@ -147,7 +122,8 @@ int start_and_run(HINSTANCE instance, int show_command) {
     Instance = instance;
     MainIcon = LoadIconA(instance, MAKEINTRESOURCEA(MainIconResource));
     PreviewIcon = LoadIconA(instance, MAKEINTRESOURCEA(PreviewIconResource));
-    if (!register_window_class(instance))
+    if (!register_window_class(instance, MainWindowClass, main_window_proc, MainIcon,
+                               COLOR_BTNFACE))
         return 0;
     MainWindow = create_main_window(instance);
     // The progress bar's class lives in the common controls library.

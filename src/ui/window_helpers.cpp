@@ -91,3 +91,19 @@ void set_progress_range(HWND progress_bar, int maximum) {
     else
         SendMessageA(progress_bar, PBM_SETRANGE, 0, MAKELPARAM(0, maximum));
 }
+
+bool register_window_class(HINSTANCE instance, const char* name, WNDPROC procedure, HICON icon,
+                           int background_colour) {
+    WNDCLASSEXA window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hIcon = icon;
+    window_class.hIconSm = icon;
+    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    window_class.hbrBackground =
+        reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background_colour + 1));
+    window_class.lpszClassName = name;
+    return RegisterClassExA(&window_class) != 0;
+}

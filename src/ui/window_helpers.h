@@ -21,3 +21,8 @@ void enable_children_except(HWND parent, HWND spared, bool enable);
 // Sets the progress bar's range 0 .. maximum; above 65,535 through the 32-bit message, so
 // that very large runs still show their true progress.
 void set_progress_range(HWND progress_bar, int maximum);
+
+// Registers a window class with the styles every window of the program has (redrawn when
+// sized, double clicks), the arrow pointer and icon as its large and small icon.
+bool register_window_class(HINSTANCE instance, const char* name, WNDPROC procedure, HICON icon,
+                           int background_colour);

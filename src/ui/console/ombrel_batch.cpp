@@ -61,12 +61,6 @@ std::string program_path_argument(const std::string& argument) {
     return program_path(argument.c_str());
 }
 
-void find_program_folder() {
-    char module_path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, module_path, MAX_PATH);
-    lstrcpynA(ProgramFolder, folder_of_module_path(module_path).c_str(), MAX_PATH);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
