@@ -6,7 +6,7 @@ void record_opened_pages(const Scene& scene) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string recorder = self;
-    recorder = recorder.substr(0, recorder.rfind('\\')) + "\\..\\net\\record_browser.exe";
+    recorder = recorder.substr(0, recorder.rfind('\\')) + "\\record_browser.exe";
     const std::string command = "\"" + recorder + "\" \"%1\"";
     for (const auto& key : {std::pair<const char*, std::string>{".html", "Ombrel.TestPage"},
                             {"Ombrel.TestPage\\shell\\open\\command", command},

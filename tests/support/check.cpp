@@ -1,5 +1,6 @@
 // Runs every registered case; the exit status is 1 when any failed. Texts are code page 936,
 // the console's UTF-8.
+#include <chrono>
 #include <cstdio>
 
 #include "settings/encoding.h"
@@ -8,9 +9,13 @@
 int main() {
     int failed = 0;
     for (const TestCase& test : Registration::all()) {
+        const auto start = std::chrono::steady_clock::now();
         try {
             test.run();
-            std::printf("ok      %s\n", test.name);
+            const auto took = std::chrono::steady_clock::now() - start;
+            std::printf("ok      %s (%lld ms)\n", test.name,
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
         } catch (const std::exception& failure) {
             ++failed;
             std::printf("FAILED  %s: %s\n", test.name, gbk_to_utf8(failure.what()).c_str());

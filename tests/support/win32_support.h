@@ -1,0 +1,59 @@
+// What the Win32 tests share: folders of their own, the pictures the build made for them, and
+// bounded waits. (No std::filesystem here: with Win32's macros defined, its headers take Windows
+// paths while the library it calls takes Unix ones.)
+#pragma once
+#include <functional>
+#include <string>
+
+#include <windows.h>
+
+#include "platform/file_io.h"
+#include "platform/library_path.h"
+#include "settings/program_folder.h"
+#include "support/check.h"
+
+// The folder of this test program (build/tests), where the build put the tests' pictures.
+inline std::string tests_folder() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return folder_of_module_path(self);
+}
+
+// A fresh folder below build/tests/work. No test deletes a folder: the build empties work
+// before every run of the tests.
+class TestFolder {
+  public:
+    TestFolder() {
+        static unsigned counter;
+        path_ = tests_folder() + "\\work\\" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(counter++);
+        check(CreateDirectoryA(path_.c_str(), nullptr), "cannot create " + path_);
+    }
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+  private:
+    std::string path_;
+};
+
+// A picture the build made for the tests (build/tests/pictures): its path and its bytes.
+inline std::string test_picture_path(const std::string& name) {
+    return tests_folder() + "\\pictures\\" + name;
+}
+inline std::string test_picture(const std::string& name) {
+    const std::string path = test_picture_path(name);
+    const auto bytes = read_file(path.c_str());
+    check(bytes.has_value(), "no test picture " + path);
+    return *bytes;
+}
+
+// Milliseconds until done() holds, checked every 20 ms; fails after timeout_ms naming what.
+inline unsigned long wait_for(const std::function<bool()>& done, unsigned long timeout_ms,
+                              const std::string& what) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        check(GetTickCount() - start < timeout_ms, "waited in vain for " + what);
+        Sleep(20); // the polling interval of a bounded wait
+    }
+    return GetTickCount() - start;
+}
