@@ -1,14 +1,32 @@
 // Plays one end-to-end scenario against the staged program, in the program's Wine session:
 //   driver.exe SCENARIO WORK PROGRAM SCREENSHOT    (Windows paths)
-// A scenario is a text file of steps, one a line (see scenarios/README). The first failing step
-// ends it, with a screenshot; "screenshot" takes one on request.
+// A scenario is a file of steps, one a line; the first step that fails ends it, with a
+// screenshot. Words are separated by spaces; "..." holds spaces and the escapes \n \r \" \\.
+// $WORK, $PROGRAM and $DESKTOP stand for those folders. A TARGET is a control of the main window
+// by its name (Controls below) or a window of the program by its caption.
+//   program loopback            the tests' build, whose web site is this driver's, on 127.0.0.1
+//   make PATH RECIPE            a picture, made before the driver runs (scripts/e2e-scenario)
+//   folder PATH | write PATH TEXT | move FROM TO
+//   serve PATH TEXT             the site answers PATH with TEXT
+//   banner PICTURE LINK TIME    the site lists and serves a banner
+//   launch [FOLDER] | ready | start     start the program, wait for the end of its start-up
+//   set CONTROL TEXT | check CONTROL | choose LIST ENTRY | click BUTTON | menu ID | close TARGET
+//   box CAPTION TEXT [OK|YES|NO]        a message box with that text, answered
+//   nobox                       no message box is shown
+//   text|checked|enabled|shown TARGET VALUE     waits until the TARGET shows the value
+//   focus CONTROL | exit CODE | log TEXT | pages PAGE...
+//   browse desktop | font FACE SIZE | file PATH     fill the common dialogs
+//   contains FILE TEXT | pixel PICTURE X Y RRGGBB | screen TARGET DX DY RRGGBB (from its middle)
+//   help TARGET (F1 over it) | mouse TARGET (a click in its middle) | screenshot
 #include <windows.h>
 
 #include <commctrl.h>
 #include <dlgs.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -42,17 +60,14 @@ const char* const Controls[] = {"BannerStatic",       "SourceFolderLabel",  "Sou
 
 using Args = std::vector<std::string>;
 
-struct Scenario {
-    std::string work, program, screenshot, site_host = OMBREL_SITE_HOST;
+struct {
+    std::string work, program, screenshot, site_host = OMBREL_SITE_HOST, banner_list;
     PROCESS_INFORMATION process{};
     std::unique_ptr<TestSite> site;
-    std::string banner_list;
-};
-Scenario S;
+} S;
 
-// Waits up to ten seconds for done(), polling; fails naming what was awaited.
 void wait_for(const std::function<bool()>& done, const std::string& what, DWORD ms = 10000) {
-    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20)) // a bounded wait's polling
         check(GetTickCount() - start < ms, "waited in vain for " + what);
 }
 
@@ -61,14 +76,7 @@ std::string text_of(HWND window) {
     DWORD_PTR length = 0;
     SendMessageTimeoutA(window, WM_GETTEXT, text.size(), LPARAM(&text[0]), SMTO_ABORTIFHUNG, 5000,
                         &length);
-    text.resize(length);
-    return text;
-}
-
-std::string class_of(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    return text.substr(0, length);
 }
 
 // The top-level windows of the program, shown or not.
@@ -83,80 +91,51 @@ std::vector<HWND> program_windows() {
     return found;
 }
 
-HWND window_titled(const std::string& title) {
-    for (HWND window : program_windows())
-        if (text_of(window) == title)
-            return window;
-    return nullptr;
-}
-
-// A control by its name, or a top-level window of the program by its caption.
 HWND target(const std::string& name) {
-    for (std::size_t i = 0; i < std::size(Controls); ++i)
-        if (name == Controls[i]) {
-            HWND control = GetWindow(window_titled("Ombrel"), GW_CHILD);
-            for (std::size_t k = 0; control && k < i; ++k)
-                control = GetWindow(control, GW_HWNDNEXT);
-            check(control != nullptr, "no control " + name);
-            return control;
-        }
-    const HWND window = window_titled(name);
-    check(window != nullptr, "no window " + name);
-    return window;
+    const auto control = std::find(std::begin(Controls), std::end(Controls), name);
+    if (control != std::end(Controls)) {
+        HWND child = GetWindow(target("Ombrel"), GW_CHILD);
+        for (auto c = std::begin(Controls); child && c != control; ++c)
+            child = GetWindow(child, GW_HWNDNEXT);
+        return child;
+    }
+    for (HWND window : program_windows())
+        if (text_of(window) == name)
+            return window;
+    throw CheckFailure("the program shows no " + name);
 }
 
-HWND child_with_id(HWND parent, int id) {
-    return GetDlgItem(parent, id);
-}
-
-// The shown dialogs of the program that hold a child with this identifier.
-HWND wait_dialog(int child_id, const std::string& what) {
-    HWND found = nullptr;
-    wait_for(
-        [&] {
-            for (HWND window : program_windows())
-                if (IsWindowVisible(window) && class_of(window) == "#32770" &&
-                    child_with_id(window, child_id))
-                    return (found = window) != nullptr;
-            return false;
-        },
-        what);
+// The shown dialogs of the program: message boxes hold their text in the static 0xFFFF and
+// neither list nor tree, as the common dialogs do.
+std::vector<HWND> dialogs(int child_id, bool message_box = false) {
+    std::vector<HWND> found;
+    for (HWND w : program_windows()) {
+        char name[8] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (IsWindowVisible(w) && std::string(name) == "#32770" && GetDlgItem(w, child_id) &&
+            (!message_box || (!FindWindowExA(w, nullptr, "ComboBox", nullptr) &&
+                              !FindWindowExA(w, nullptr, "SysTreeView32", nullptr))))
+            found.push_back(w);
+    }
     return found;
+}
+
+HWND wait_dialog(int child_id, const std::string& what) {
+    wait_for([&] { return !dialogs(child_id).empty(); }, what);
+    return dialogs(child_id).front();
 }
 
 void press(HWND dialog, int button) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                 LPARAM(child_with_id(dialog, button)));
+                 LPARAM(GetDlgItem(dialog, button)));
     wait_for([&] { return !IsWindowVisible(dialog); }, "the dialog to close");
 }
 
-// The message boxes on show: their text is the static with identifier 0xFFFF, and they hold no
-// list or edit as the common dialogs do.
-std::vector<HWND> message_boxes() {
-    std::vector<HWND> boxes;
-    for (HWND window : program_windows())
-        if (IsWindowVisible(window) && class_of(window) == "#32770" &&
-            child_with_id(window, 0xFFFF) && !FindWindowExA(window, nullptr, "ComboBox", nullptr) &&
-            !FindWindowExA(window, nullptr, "SysTreeView32", nullptr))
-            boxes.push_back(window);
-    return boxes;
-}
-
-int button_id(const std::string& name) {
-    const std::map<std::string, int> buttons{{"OK", IDOK}, {"YES", IDYES}, {"NO", IDNO}};
-    check(buttons.count(name) > 0, "no button " + name);
-    return buttons.at(name);
-}
-
-// A Win32 colour as six hexadecimal digits, RRGGBB.
-bool near_colour(COLORREF shown, const std::string& expected) {
-    const unsigned long rgb = std::stoul(expected, nullptr, 16);
-    const int want[] = {int(rgb >> 16), int(rgb >> 8 & 0xFF), int(rgb & 0xFF)};
-    const int got[] = {GetRValue(shown), GetGValue(shown), GetBValue(shown)};
-    for (int i = 0; i < 3; ++i)
-        if (std::abs(want[i] - got[i]) > 40)
-            return false;
-    return true;
+bool near_colour(COLORREF shown, const std::string& rrggbb) {
+    const unsigned long rgb = std::stoul(rrggbb, nullptr, 16);
+    return std::abs(int(rgb >> 16) - GetRValue(shown)) < 40 &&
+           std::abs(int(rgb >> 8 & 0xFF) - GetGValue(shown)) < 40 &&
+           std::abs(int(rgb & 0xFF) - GetBValue(shown)) < 40;
 }
 
 POINT middle(HWND window, int dx = 0, int dy = 0) {
@@ -165,19 +144,17 @@ POINT middle(HWND window, int dx = 0, int dy = 0) {
     return {(r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2 + dy};
 }
 
-// Puts the pointer there and waits until it stays: Wine may still carry an earlier move of the
-// X pointer to the program.
+// Wine may still carry an earlier move of the X pointer to the program: moved until it stays.
 void move_pointer(POINT at) {
     int steady = 0;
     wait_for(
         [&] {
             POINT now;
             GetCursorPos(&now);
-            if (now.x == at.x && now.y == at.y)
-                return ++steady >= 5;
-            SetCursorPos(at.x, at.y);
-            steady = 0;
-            return false;
+            steady = now.x == at.x && now.y == at.y ? steady + 1 : 0;
+            if (!steady)
+                SetCursorPos(at.x, at.y);
+            return steady >= 5;
         },
         "the pointer to stay");
 }
@@ -189,51 +166,22 @@ COLORREF screen_pixel(POINT at) {
     return colour;
 }
 
-// The whole screen as a PNG file.
+// The X screen, as the image library reads it.
 void save_screenshot() {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    const HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<unsigned char> bgra(std::size_t(width) * height * 4);
-    GetDIBits(memory, bitmap, 0, height, bgra.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     const MagickSession library;
-    const auto image = new_magick_wand();
-    MagickConstituteImage(image.get(), width, height, "BGRA", CharPixel, bgra.data());
-    MagickSetImageAlphaChannel(image.get(), DeactivateAlphaChannel);
-    MagickWriteImage(image.get(), ("PNG:" + library_path(S.screenshot.c_str())).c_str());
+    const auto screen = new_magick_wand();
+    if (MagickReadImage(screen.get(), "x:root"))
+        MagickWriteImage(screen.get(), ("PNG:" + library_path(S.screenshot.c_str())).c_str());
 }
 
 void launch(const std::string& folder) {
-    const std::string program = folder + "\\ombrel.exe.so";
+    std::string program = folder + "\\ombrel.exe.so", command = "\"" + program + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string command = "\"" + program + "\"";
     check(CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                          S.work.c_str(), &startup, &S.process),
           "cannot start " + program);
     CloseHandle(S.process.hThread);
-}
-
-void ready() {
-    wait_for([] { return window_titled("Ombrel") && IsWindowVisible(window_titled("Ombrel")); },
-             "the main window", 30000);
-    const HWND edit = target("SourceFolderEdit");
-    wait_for(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return GetGUIThreadInfo(GetWindowThreadProcessId(edit, nullptr), &info) &&
-                   info.hwndFocus == edit;
-        },
-        "the end of start-up (the focus on SourceFolderEdit)", 30000);
 }
 
 HWND focused() {
@@ -243,34 +191,34 @@ HWND focused() {
     return info.hwndFocus;
 }
 
-void choose_entry(HWND combo, const std::string& entry) {
-    const int length = MultiByteToWideChar(936, 0, entry.c_str(), -1, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(936, 0, entry.c_str(), -1, &wide[0], length);
-    const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(wide.c_str()));
-    check(index >= 0, "no entry " + entry);
-    SendMessageA(combo, CB_SETCURSEL, index, 0);
-    SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 LPARAM(combo));
+// The end of start-up: the main window shown, the focus in the source folder edit.
+void ready() {
+    wait_for(
+        [] {
+            const auto w = program_windows();
+            return std::any_of(w.begin(), w.end(), [](HWND w) { return text_of(w) == "Ombrel"; });
+        },
+        "the main window", 30000);
+    wait_for([] { return focused() == target("SourceFolderEdit"); }, "the end of start-up", 30000);
 }
 
-// The pages the browser was asked to open; a path is a page of the program's web site.
+void choose_entry(HWND list, const std::string& entry) {
+    std::wstring wide(entry.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(936, 0, entry.c_str(), -1, &wide[0], int(wide.size())));
+    const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(wide.c_str()));
+    check(index >= 0, "no entry " + entry);
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                 LPARAM(list));
+}
+
+// The pages the browser was asked to open, in order; a path names a page of the program's site.
 void expect_pages(const Args& a) {
-    Args expected;
+    std::string expected;
     for (std::size_t i = 1; i < a.size(); ++i)
-        expected.push_back(a[i][0] == '/' ? "http://" + S.site_host + a[i] : a[i]);
-    Args opened;
-    wait_for(
-        [&] {
-            opened.clear();
-            const std::string log = read_file((S.work + "\\pages.log").c_str()).value_or("");
-            for (std::size_t start = 0, end; (end = log.find('\n', start)) != log.npos;
-                 start = end + 1)
-                opened.push_back(log.substr(start, end - start));
-            return opened == expected;
-        },
-        "the pages " + std::to_string(expected.size()) + ", " + std::to_string(opened.size()) +
-            " opened");
+        expected += (a[i][0] == '/' ? "http://" + S.site_host + a[i] : a[i]) + "\n";
+    wait_for([&] { return read_file((S.work + "\\pages.log").c_str()) == expected; },
+             "the pages " + expected);
 }
 
 // The recording browser beside the driver, registered in the test prefix for .html files and
@@ -278,53 +226,59 @@ void expect_pages(const Args& a) {
 void register_browser() {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string folder(self, std::string(self).rfind('\\'));
-    const std::string command = "\"" + folder + "\\record_browser.exe\" \"%1\"";
-    for (const auto& key : {std::pair<const char*, std::string>{".html", "Ombrel.TestPage"},
-                            {"Ombrel.TestPage\\shell\\open\\command", command},
-                            {"http\\shell\\open\\command", command},
-                            {"https\\shell\\open\\command", command}})
-        check(RegSetValueA(HKEY_CLASSES_ROOT, key.first, REG_SZ, key.second.c_str(),
-                           DWORD(key.second.size())) == ERROR_SUCCESS,
+    const std::string command =
+        "\"" + std::string(self, std::strrchr(self, '\\')) + "\\record_browser.exe\" \"%1\"";
+    for (const auto& [key, value] :
+         std::map<std::string, std::string>{{".html", "Ombrel.TestPage"},
+                                            {"Ombrel.TestPage\\shell\\open\\command", command},
+                                            {"http\\shell\\open\\command", command},
+                                            {"https\\shell\\open\\command", command}})
+        check(!RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(),
+                            DWORD(value.size())),
               "cannot register the recording browser");
     SetEnvironmentVariableA("OMBREL_BROWSER_LOG", (S.work + "\\pages.log").c_str());
 }
 
+void serve(const std::string& path, const std::string& body) {
+    if (!S.site)
+        S.site = std::make_unique<TestSite>();
+    S.site->serve(path, ok_answer(body));
+}
+
+// What a step waits for a TARGET to show.
+const std::map<std::string, std::function<std::string(HWND)>> States = {
+    {"text", text_of},
+    {"checked", [](HWND w) { return SendMessageA(w, BM_GETCHECK, 0, 0) ? "yes" : "no"; }},
+    {"enabled", [](HWND w) { return IsWindowEnabled(w) ? "yes" : "no"; }},
+    {"shown", [](HWND w) { return IsWindowVisible(w) ? "yes" : "no"; }},
+};
+
 using Step = std::function<void(const Args&)>;
 const std::map<std::string, Step> Steps = {
-    {"program",
-     [](const Args& a) { S.site_host = a[1] == "loopback" ? "127.0.0.1" : S.site_host; }},
-    {"make", [](const Args&) {}}, // pictures, made by the one picture maker before the driver
+    {"program", [](const Args&) { S.site_host = "127.0.0.1"; }},
+    {"make", [](const Args&) {}},
     {"folder",
-     [](const Args& a) { check(SHCreateDirectoryExA(nullptr, a[1].c_str(), nullptr) == 0, a[1]); }},
+     [](const Args& a) { check(!SHCreateDirectoryExA(nullptr, a[1].c_str(), nullptr), a[1]); }},
     {"write", [](const Args& a) { check(write_file(a[1].c_str(), a[2]), "cannot write " + a[1]); }},
-    {"move", [](const Args& a) { check(MoveFileA(a[1].c_str(), a[2].c_str()), "cannot move"); }},
-    {"serve",
-     [](const Args& a) {
-         if (!S.site)
-             S.site = std::make_unique<TestSite>();
-         S.site->serve(a[1], ok_answer(a[2]));
-     }},
+    {"move",
+     [](const Args& a) { check(MoveFileA(a[1].c_str(), a[2].c_str()), "cannot move " + a[1]); }},
+    {"serve", [](const Args& a) { serve(a[1], a[2]); }},
     {"banner",
      [](const Args& a) {
          const std::string picture = read_file(a[1].c_str()).value_or("");
-         const std::string path = a[1].substr(a[1].rfind('\\')).replace(0, 1, "/");
+         const std::string path = "/" + a[1].substr(a[1].rfind('\\') + 1);
          S.banner_list += "http://127.0.0.1" + path + "\r\n" + std::to_string(picture.size()) +
                           "\r\nhttp://127.0.0.1" + a[2] + "\r\n" + a[3] + "\r\n";
-         Steps.at("serve")({"serve", path, picture});
-         Steps.at("serve")({"serve", "/abc.asp?v=3.4", S.banner_list});
+         serve(path, picture);
+         serve("/abc.asp?v=3.4", S.banner_list);
      }},
     {"launch", [](const Args& a) { launch(a.size() > 1 ? a[1] : S.program); }},
     {"ready", [](const Args&) { ready(); }},
-    {"start",
-     [](const Args&) {
-         launch(S.program);
-         ready();
-     }},
+    {"start", [](const Args&) { launch(S.program), ready(); }},
     {"set", [](const Args& a) { SendMessageA(target(a[1]), WM_SETTEXT, 0, LPARAM(a[2].c_str())); }},
     {"check",
      [](const Args& a) {
-         if (SendMessageA(target(a[1]), BM_GETCHECK, 0, 0) != BST_CHECKED)
+         if (!SendMessageA(target(a[1]), BM_GETCHECK, 0, 0))
              SendMessageA(target(a[1]), BM_CLICK, 0, 0);
      }},
     {"choose", [](const Args& a) { choose_entry(target(a[1]), a[2]); }},
@@ -334,50 +288,23 @@ const std::map<std::string, Step> Steps = {
     {"box",
      [](const Args& a) {
          HWND box = nullptr;
-         std::string shown;
          wait_for(
              [&] {
-                 shown.clear();
-                 for (HWND b : message_boxes()) {
-                     shown += " \"" + text_of(child_with_id(b, 0xFFFF)) + "\"";
-                     if (text_of(child_with_id(b, 0xFFFF)) == a[2])
-                         box = b;
-                 }
+                 for (HWND b : dialogs(0xFFFF, true))
+                     box = text_of(GetDlgItem(b, 0xFFFF)) == a[2] ? b : box;
                  return box != nullptr;
              },
-             "the message box \"" + a[2] + "\"; shown:" + shown);
+             "the message box \"" + a[2] + "\"");
          check_equal(text_of(box), a[1], "the caption of \"" + a[2] + "\"");
          if (a.size() > 3)
-             press(box, button_id(a[3]));
+             press(box, a[3] == "YES" ? IDYES : a[3] == "NO" ? IDNO : IDOK);
      }},
     {"nobox",
      [](const Args&) {
-         for (HWND box : message_boxes())
-             check(false, "a message box shows \"" + text_of(child_with_id(box, 0xFFFF)) + "\"");
-     }},
-    {"text",
-     [](const Args& a) {
-         wait_for([&] { return text_of(target(a[1])) == a[2]; },
-                  a[1] + " to show \"" + a[2] + "\", not \"" + text_of(target(a[1])) + "\"");
-     }},
-    {"checked",
-     [](const Args& a) {
-         wait_for(
-             [&] {
-                 return (SendMessageA(target(a[1]), BM_GETCHECK, 0, 0) == BST_CHECKED) ==
-                        (a[2] == "yes");
-             },
-             a[1] + " checked: " + a[2]);
-     }},
-    {"enabled",
-     [](const Args& a) {
-         wait_for([&] { return bool(IsWindowEnabled(target(a[1]))) == (a[2] == "yes"); },
-                  a[1] + " enabled: " + a[2]);
-     }},
-    {"shown",
-     [](const Args& a) {
-         wait_for([&] { return bool(IsWindowVisible(target(a[1]))) == (a[2] == "yes"); },
-                  a[1] + " shown: " + a[2]);
+         const auto boxes = dialogs(0xFFFF, true);
+         check(boxes.empty(), "a message box shows \"" +
+                                  (boxes.empty() ? "" : text_of(GetDlgItem(boxes[0], 0xFFFF))) +
+                                  "\"");
      }},
     {"focus",
      [](const Args& a) {
@@ -385,37 +312,33 @@ const std::map<std::string, Step> Steps = {
      }},
     {"exit",
      [](const Args& a) {
-         check(WaitForSingleObject(S.process.hProcess, 15000) == WAIT_OBJECT_0,
-               "the program runs on");
          DWORD code = 0;
+         check(!WaitForSingleObject(S.process.hProcess, 15000), "the program does not end");
          GetExitCodeProcess(S.process.hProcess, &code);
          check_equal(int(code), std::stoi(a[1]), "the exit code");
      }},
     {"browse",
-     [](const Args& a) {
+     [](const Args&) {
          const HWND browser = wait_dialog(IDOK, "the folder browser");
-         if (a[1] == "cancel")
-             return press(browser, IDCANCEL);
          const HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
-         LRESULT root = 0;
-         wait_for([&] { return (root = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)) != 0; },
-                  "the browser's tree");
-         SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, root);
-         wait_for([&] { return IsWindowEnabled(child_with_id(browser, IDOK)); },
-                  "OK to be enabled");
+         wait_for([&] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0) != 0; },
+                  "the tree");
+         SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
+                      SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+         wait_for([&] { return IsWindowEnabled(GetDlgItem(browser, IDOK)); }, "OK to be enabled");
          press(browser, IDOK);
      }},
     {"font",
      [](const Args& a) {
          const HWND dialog = wait_dialog(cmb1, "the font dialog");
-         choose_entry(child_with_id(dialog, cmb1), a[1]);
-         choose_entry(child_with_id(dialog, cmb3), a[2]);
+         choose_entry(GetDlgItem(dialog, cmb1), a[1]);
+         choose_entry(GetDlgItem(dialog, cmb3), a[2]);
          press(dialog, IDOK);
      }},
     {"file",
      [](const Args& a) {
          const HWND dialog = wait_dialog(cmb13, "the file dialog");
-         SendMessageA(child_with_id(dialog, cmb13), WM_SETTEXT, 0, LPARAM(a[1].c_str()));
+         SendMessageA(GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, LPARAM(a[1].c_str()));
          press(dialog, IDOK);
      }},
     {"contains",
@@ -428,20 +351,19 @@ const std::map<std::string, Step> Steps = {
      [](const Args& a) {
          const MagickSession library;
          const auto image = new_magick_wand();
+         const auto c = new_pixel_wand();
          check(MagickReadImage(image.get(), library_path(a[1].c_str()).c_str()),
                "cannot read " + a[1]);
-         const auto colour = new_pixel_wand();
-         MagickGetImagePixelColor(image.get(), std::stoi(a[2]), std::stoi(a[3]), colour.get());
-         const COLORREF shown =
-             RGB(PixelGetRed(colour.get()) * 255, PixelGetGreen(colour.get()) * 255,
-                 PixelGetBlue(colour.get()) * 255);
-         check(near_colour(shown, a[4]), a[1] + " at " + a[2] + "," + a[3] + " is not " + a[4]);
+         MagickGetImagePixelColor(image.get(), std::stoi(a[2]), std::stoi(a[3]), c.get());
+         check(near_colour(RGB(PixelGetRed(c.get()) * 255, PixelGetGreen(c.get()) * 255,
+                               PixelGetBlue(c.get()) * 255),
+                           a[4]),
+               a[1] + " at " + a[2] + "," + a[3] + " is not " + a[4]);
      }},
     {"screen",
      [](const Args& a) {
          const POINT at = middle(target(a[1]), std::stoi(a[2]), std::stoi(a[3]));
-         wait_for([&] { return near_colour(screen_pixel(at), a[4]); },
-                  "the screen to show " + a[4] + " in " + a[1]);
+         wait_for([&] { return near_colour(screen_pixel(at), a[4]); }, a[1] + " to show " + a[4]);
      }},
     {"help",
      [](const Args& a) {
@@ -465,22 +387,30 @@ const std::map<std::string, Step> Steps = {
     {"screenshot", [](const Args&) { save_screenshot(); }},
 };
 
-// Splits a line into words; a word in double quotes may hold spaces and the escapes \n, \r, \"
-// and \\ (any other backslash stays, as in paths). $WORK, $PROGRAM and $DESKTOP stand for those
-// folders.
+void play(const Args& a) {
+    const auto state = States.find(a[0]);
+    if (state != States.end())
+        return wait_for([&] { return state->second(target(a[1])) == a[2]; },
+                        a[1] + " " + a[0] + ": \"" + a[2] + "\"");
+    check(Steps.count(a[0]) > 0, "no step " + a[0]);
+    Steps.at(a[0])(a);
+}
+
 Args words_of(const std::string& line) {
+    char desktop[MAX_PATH] = {};
+    SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOP, FALSE);
     Args words;
-    for (std::size_t i = 0; i < line.size();) {
-        if (line[i] == ' ') {
-            ++i;
-            continue;
-        }
+    for (std::size_t i = line.find_first_not_of(' '); i < line.size();
+         i = line.find_first_not_of(' ', i)) {
         std::string word;
-        if (line[i] == '"') {
+        if (line[i] != '"') {
+            const std::size_t end = std::min(line.find(' ', i), line.size());
+            word = line.substr(i, end - i);
+            i = end;
+        } else {
             for (++i; i < line.size() && line[i] != '"'; ++i) {
-                const char next = i + 1 < line.size() ? line[i + 1] : 0;
-                if (line[i] == '\\' &&
-                    (next == 'n' || next == 'r' || next == '"' || next == '\\')) {
+                const char next = i + 1 < line.size() ? line[i + 1] : '\0';
+                if (line[i] == '\\' && next && std::strchr("nr\"\\", next)) {
                     word += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
                     ++i;
                 } else {
@@ -488,16 +418,9 @@ Args words_of(const std::string& line) {
                 }
             }
             ++i;
-        } else {
-            const std::size_t end = std::min(line.find(' ', i), line.size());
-            word = line.substr(i, end - i);
-            i = end;
         }
-        char desktop[MAX_PATH] = {};
-        SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOP, FALSE);
-        for (const auto& [name, value] : {std::pair<std::string, std::string>{"$WORK", S.work},
-                                          {"$PROGRAM", S.program},
-                                          {"$DESKTOP", desktop}})
+        for (const auto& [name, value] : std::map<std::string, std::string>{
+                 {"$WORK", S.work}, {"$PROGRAM", S.program}, {"$DESKTOP", desktop}})
             for (std::size_t at; (at = word.find(name)) != std::string::npos;)
                 word.replace(at, name.size(), value);
         words.push_back(word);
@@ -508,15 +431,11 @@ Args words_of(const std::string& line) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: driver SCENARIO WORK PROGRAM SCREENSHOT\n");
-        return 2;
-    }
-    S.work = argv[2];
-    S.program = argv[3];
-    S.screenshot = argv[4];
+    check(argc == 5, "usage: driver SCENARIO WORK PROGRAM SCREENSHOT");
+    S.work = argv[2], S.program = argv[3], S.screenshot = argv[4];
     const std::string text = utf8_to_gbk(read_file(argv[1]).value_or(""));
     int number = 0;
+    bool passed = false;
     try {
         check(!text.empty(), std::string("cannot read the scenario ") + argv[1]);
         register_browser();
@@ -524,17 +443,14 @@ int main(int argc, char** argv) {
             end = std::min(text.find('\n', start), text.size());
             ++number;
             const Args words = words_of(text.substr(start, end - start));
-            if (words.empty() || words[0][0] == '#')
-                continue;
-            check(Steps.count(words[0]) > 0, "no step " + words[0]);
-            Steps.at(words[0])(words);
+            if (!words.empty() && words[0][0] != '#')
+                play(words);
         }
+        passed = true;
     } catch (const std::exception& failure) {
         save_screenshot();
         std::printf("line %d: %s\n", number, gbk_to_utf8(failure.what()).c_str());
-        TerminateProcess(S.process.hProcess, 1);
-        return 1;
     }
-    TerminateProcess(S.process.hProcess, 0);
-    return 0;
+    TerminateProcess(S.process.hProcess, 1);
+    return passed ? 0 : 1;
 }

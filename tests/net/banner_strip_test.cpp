@@ -1,7 +1,5 @@
 // The banner strip against the test site: the listed banners in turn for their display times,
 // and the stored picture when the site is missing, never takes the connection or never answers.
-#include <cstdlib>
-
 #include "net/banner_strip.h"
 #include "net/test_site.h"
 #include "support/win32_support.h"
@@ -39,20 +37,9 @@ class Strip {
 
   private:
     bool shows(COLORREF colour) {
-        const HDC screen = GetDC(nullptr);
-        const HDC dc = CreateCompatibleDC(screen);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, 681, 80);
-        const HGDIOBJ previous = SelectObject(dc, bitmap);
-        strip_.draw(dc, 681, 80, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-        const COLORREF shown = GetPixel(dc, 340, 40);
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
-        for (int shift : {0, 8, 16})
-            if (std::abs(int((shown >> shift) & 0xFF) - int((colour >> shift) & 0xFF)) > 60)
-                return false;
-        return true;
+        const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        return near_colour(
+            drawn_pixel([&](HDC dc) { strip_.draw(dc, 681, 80, font); }, 681, 80, 340, 40), colour);
     }
 
     TestFolder folder_;

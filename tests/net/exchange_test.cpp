@@ -52,25 +52,23 @@ void downloads_in_pieces_and_longer_than_listed() {
     const std::string picture = test_picture("red.jpg"), size = std::to_string(picture.size());
     const std::string header = "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\n";
     TestSite site;
+    // A download never writes much more than the list announced, so a site cannot fill the disk.
     const struct {
         const char* what;
         Reply reply;
         std::size_t listed;
         bool fetched;
-        std::size_t kept_at_most;
     } cases[] = {
         {"the header in pieces",
          {{"HTTP/1.1 200 OK\r\n", "Content-Length: " + size + "\r\n\r", "\n" + picture}},
          picture.size(),
-         true,
-         picture.size()},
+         true},
         {"the body's start with the header",
          {{header + "\r\n" + picture.substr(0, 100), picture.substr(100)}},
          picture.size(),
-         true,
-         picture.size()},
-        {"far more than listed", ok_answer(std::string(4 << 20, 'x')), 1000, false, 1000 + 8192},
-        {"not found", {{"HTTP/1.1 404 Not Found\r\n\r\n" + picture}}, picture.size(), false, 0},
+         true},
+        {"far more than listed", ok_answer(std::string(4 << 20, 'x')), 1000, false},
+        {"not found", {{"HTTP/1.1 404 Not Found\r\n\r\n" + picture}}, picture.size(), false},
     };
     for (const auto& c : cases) {
         site.serve("/p.jpg", c.reply);
@@ -78,9 +76,8 @@ void downloads_in_pieces_and_longer_than_listed() {
         check_equal(download_file("http://127.0.0.1/p.jpg", file.c_str(), c.listed), c.fetched,
                     c.what);
         const std::string kept = read_file(file.c_str()).value_or("");
-        check(kept.size() <= c.kept_at_most,
+        check(c.fetched ? kept == picture : kept.size() <= c.listed + 8192,
               std::string(c.what) + ": kept " + std::to_string(kept.size()) + " bytes");
-        check(!c.fetched || kept == picture, std::string(c.what) + ": the picture differs");
     }
 }
 

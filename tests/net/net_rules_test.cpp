@@ -1,6 +1,6 @@
 // What the program sends to its web site and how it reads what comes back: the request form the
-// site relies on, the update answer, the banner list and the rules that keep a hostile list from
-// writing or starting anything.
+// site relies on, the update answer, and the rules that keep a hostile banner list from writing
+// or starting anything.
 #include "net/banner_list.h"
 #include "net/http_message.h"
 #include "net/url.h"
@@ -45,18 +45,6 @@ void only_an_accepted_true_reports_a_newer_version() {
     };
     for (const auto& c : cases)
         check_equal(judge_update_answer(c.answer), c.verdict, c.answer);
-}
-
-void the_banner_list_in_groups_of_four() {
-    const auto entries =
-        parse_banner_list("\r\n\r\nhttp://i/a.jpg\r\n\r\n12\n\nhttp://l\r\r 300\r\n"
-                          "http://i/b.jpg\n-7\nhttp://m\n400\nhttp://i/c.jpg\n1");
-    check_equal(entries.size(), 2u, "complete entries");
-    check_equal(entries[0].image_url, "http://i/a.jpg", "image URL");
-    check_equal(entries[0].size, 12, "size");
-    check_equal(entries[0].link, "http://l", "link");
-    check_equal(entries[0].display_time, 300, "display time");
-    check_equal(entries[1].size, -7, "a negative size");
 }
 
 BannerListEntry entry(std::string url, int size = 100, std::string link = "http://a/") {
@@ -114,7 +102,6 @@ const TestCase cases[] = {
     {"the request form", the_request_form},
     {"only an accepted true reports a newer version",
      only_an_accepted_true_reports_a_newer_version},
-    {"the banner list in groups of four", the_banner_list_in_groups_of_four},
     {"only safe banners are stored", only_safe_banners_are_stored},
     {"only web links are opened", only_web_links_are_opened},
     {"a picture URL the request can carry", a_picture_url_the_request_can_carry},

@@ -2,6 +2,7 @@
 // bounded waits. (No std::filesystem here: with Win32's macros defined, its headers take Windows
 // paths while the library it calls takes Unix ones.)
 #pragma once
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -45,6 +46,29 @@ inline std::string test_picture(const std::string& name) {
     const auto bytes = read_file(path.c_str());
     check(bytes.has_value(), "no test picture " + path);
     return *bytes;
+}
+
+// What draw paints into a bitmap of width x height at (x, y), as 0x00BBGGRR.
+inline COLORREF drawn_pixel(const std::function<void(HDC)>& draw, int width, int height, int x,
+                            int y) {
+    const HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    draw(dc);
+    const COLORREF colour = GetPixel(dc, x, y);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// Within the tolerance JPEG leaves on flat colours.
+inline bool near_colour(COLORREF a, COLORREF b) {
+    for (int shift : {0, 8, 16})
+        if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > 40)
+            return false;
+    return true;
 }
 
 // Milliseconds until done() holds, checked every 20 ms; fails after timeout_ms naming what.

@@ -21,29 +21,16 @@ void progress_ranges_above_65535() {
     DestroyWindow(bar);
 }
 
-// The colour the preview window draws at a point of its client area, 0x00BBGGRR.
+// The colour the preview window draws at a point of its client area.
 COLORREF drawn_at(int x, int y) {
     RECT client;
     GetClientRect(PreviewWindow, &client);
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    SendMessageA(PreviewWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    const COLORREF colour = GetPixel(dc, x, y);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return colour;
+    return drawn_pixel(
+        [](HDC dc) { SendMessageA(PreviewWindow, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT); },
+        client.right, client.bottom, x, y);
 }
 
-bool is_black(COLORREF c) {
-    return GetRValue(c) < 40 && GetGValue(c) < 40 && GetBValue(c) < 40;
-}
-bool is_orange(COLORREF c) {
-    return GetRValue(c) > 215 && GetGValue(c) > 125 && GetGValue(c) < 205 && GetBValue(c) < 40;
-}
+const COLORREF Black = RGB(0, 0, 0), Orange = RGB(255, 165, 0);
 
 int position(int bar) {
     SCROLLINFO info{};
@@ -67,7 +54,8 @@ void a_large_picture_scrolls_to_its_frame() {
     SetWindowPos(PreviewWindow, nullptr, 0, 0, 800, 600, SWP_NOZORDER);
     RECT client;
     GetClientRect(PreviewWindow, &client);
-    check(is_black(drawn_at(0, 100)) && is_orange(drawn_at(1, 100)), "the frame at the left");
+    check(near_colour(Black, drawn_at(0, 100)) && near_colour(Orange, drawn_at(1, 100)),
+          "the frame at the left");
     scroll(WM_VSCROLL, SB_LINEDOWN, 5);
     check_equal(position(SB_VERT), 5, "five lines down");
     SendMessageA(PreviewWindow, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
@@ -78,9 +66,10 @@ void a_large_picture_scrolls_to_its_frame() {
         SendMessageA(PreviewWindow, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
     scroll(WM_HSCROLL, SB_PAGERIGHT, 5);
     const int right = client.right - 1, bottom = client.bottom - 1;
-    check(is_black(drawn_at(100, bottom)) && is_orange(drawn_at(100, bottom - 1)),
+    check(near_colour(Black, drawn_at(100, bottom)) &&
+              near_colour(Orange, drawn_at(100, bottom - 1)),
           "the frame's bottom line at the end");
-    check(is_black(drawn_at(right, 100)) && is_orange(drawn_at(right - 1, 100)),
+    check(near_colour(Black, drawn_at(right, 100)) && near_colour(Orange, drawn_at(right - 1, 100)),
           "the frame's right line at the end");
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""ombrel-batch on real pictures: the files a run writes, their pixels, its lines and its exit
-status, one run per row. Usage: ombrel_batch_test.py STAGED_PROGRAM_FOLDER WITH_WINE"""
+# ombrel-batch on real pictures: the files a run writes, their pixels, its lines and its exit
+# status, one run per row. Usage: ombrel_batch_test.py STAGED_PROGRAM_FOLDER WITH_WINE
 import os, shlex, shutil, subprocess, sys, tempfile, time, zlib
 
 stage, with_wine = sys.argv[1:3]
@@ -15,8 +15,8 @@ def at(*parts):
     return os.path.join(root, *parts)
 
 
+# Made by the one picture maker, ImageMagick's convert.
 def picture(path, *recipe):
-    """Made by the one picture maker, ImageMagick's convert."""
     os.makedirs(os.path.dirname(path), exist_ok=True)
     subprocess.run(['convert', *recipe, path], check=True)
 
@@ -27,8 +27,8 @@ def write(path, data):
         f.write(data)
 
 
+# A few dozen bytes of PNG or JPEG that claim a picture of 60000 x 60000.
 def bomb(path):
-    """A few dozen bytes of PNG or JPEG that claim a picture of 60000 x 60000."""
     picture(path, '-size', '2x2', 'xc:gray')
     data = bytearray(open(path, 'rb').read())
     if path.endswith('.png'):
@@ -45,8 +45,8 @@ def facts(path, fmt):
                           text=True).stdout.strip()
 
 
+# The mean (or least) red, green and blue of a box (x, y, width, height) of a picture.
 def colour(path, box, of='mean'):
-    """The mean (or least) red, green and blue of a box (x, y, width, height) of a picture."""
     x, y, w, h = box
     text = facts(path + f'[{w}x{h}+{x}+{y}]', ' '.join(f'%[fx:int(255*{of}.{c})]' for c in 'rgb'))
     return tuple(map(int, text.split())) if text else None
@@ -56,8 +56,8 @@ def near(shown, expected):
     return shown is not None and all(abs(a - b) <= 40 for a, b in zip(shown, expected))
 
 
+# A source folder of the row's own; each file is (name, recipe or bytes).
 def source(name, *files):
-    """A source folder of the row's own; each file is (name, recipe or bytes)."""
     for file, content in files:
         if isinstance(content, bytes):
             write(at(name, file), content)
