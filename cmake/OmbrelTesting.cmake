@@ -2,7 +2,8 @@
 # (tests/support/check.h), so a Wine test starts Wine once.
 
 # Tests that show windows take turns on the screen (RESOURCE_LOCK display); tests that run the
-# loopback web site take turns on port 80 (RESOURCE_LOCK site).
+# loopback web site take turns on port 80 (RESOURCE_LOCK site). Those chains start first (COST),
+# so that the tests without a lock, the fuzz targets among them, fill the other slot.
 
 # ombrel_test(NAME source... [PLATFORM] [LOCKS lock...]): PLATFORM tests need Win32 or the image
 # library and run under Wine in the product's build; the others test platform-free code in the
@@ -32,5 +33,8 @@ function(ombrel_test name)
     endif()
     set_tests_properties(${test} PROPERTIES TIMEOUT 120 RESOURCE_LOCK "${ARG_LOCKS}"
                                             FIXTURES_REQUIRED test_files)
+    if(ARG_LOCKS)
+        set_tests_properties(${test} PROPERTIES COST 100)
+    endif()
 endfunction()
 
