@@ -1,7 +1,7 @@
 // The image library's counted start and stop, which the batch worker and the previews use from
 // two threads at once.
 #include "imaging/magick.h"
-#include "platform/thread.h"
+#include "platform/unique_handle.h"
 #include "support/check.h"
 
 namespace {
@@ -17,8 +17,14 @@ DWORD WINAPI start_and_stop_many(void*) {
 void the_count_holds_across_threads() {
     {
         const MagickSession outer;
-        const unique_handle threads[] = {start_thread(start_and_stop_many),
-                                         start_thread(start_and_stop_many)};
+        // Both wait until both exist, so that they run side by side.
+        const unique_handle threads[] = {
+            unique_handle(
+                CreateThread(nullptr, 0, start_and_stop_many, nullptr, CREATE_SUSPENDED, nullptr)),
+            unique_handle(
+                CreateThread(nullptr, 0, start_and_stop_many, nullptr, CREATE_SUSPENDED, nullptr))};
+        for (const unique_handle& thread : threads)
+            ResumeThread(thread.get());
         for (const unique_handle& thread : threads)
             check(WaitForSingleObject(thread.get(), 60000) == WAIT_OBJECT_0, "a thread hangs");
         check(IsMagickWandInstantiated() == MagickTrue, "the library ended under its user");

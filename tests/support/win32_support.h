@@ -26,9 +26,13 @@ class TestFolder {
   public:
     TestFolder() {
         static unsigned counter;
-        path_ = tests_folder() + "\\work\\" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(counter++);
-        check(CreateDirectoryA(path_.c_str(), nullptr), "cannot create " + path_);
+        bool made;
+        do { // Wine gives small process identifiers, again in a later session
+            path_ = tests_folder() + "\\work\\" + std::to_string(GetCurrentProcessId()) + "-" +
+                    std::to_string(counter++);
+            made = CreateDirectoryA(path_.c_str(), nullptr);
+        } while (!made && GetLastError() == ERROR_ALREADY_EXISTS);
+        check(made, "cannot create " + path_);
     }
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
