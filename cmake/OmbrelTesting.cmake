@@ -38,3 +38,22 @@ function(ombrel_test name)
     endif()
 endfunction()
 
+
+# Fuzz targets: each runs for a bounded time as a test and must end without a finding, from its
+# seeds in seeds/NAME beside it.
+set(OMBREL_FUZZ_SECONDS 20 CACHE STRING "how long each fuzz target runs in the test suite")
+
+function(ombrel_fuzz_target name source)
+    if(NOT OMBREL_FLAVOUR STREQUAL "fuzz")
+        return()
+    endif()
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE ombrel_portable)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}.corpus)
+    file(MAKE_DIRECTORY ${corpus})
+    add_test(NAME fuzz.${name}
+             COMMAND ${name} -max_total_time=${OMBREL_FUZZ_SECONDS} -print_final_stats=0
+                     ${corpus} ${CMAKE_CURRENT_SOURCE_DIR}/seeds/${name})
+    set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 300)
+endfunction()
