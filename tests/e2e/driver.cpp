@@ -37,7 +37,7 @@
 #include "platform/file_io.h"
 #include "platform/library_path.h"
 #include "settings/encoding.h"
-#include "support/check.h"
+#include "support/win32_support.h"
 
 namespace {
 
@@ -65,11 +65,6 @@ struct {
     PROCESS_INFORMATION process{};
     std::unique_ptr<TestSite> site;
 } S;
-
-void wait_for(const std::function<bool()>& done, const std::string& what, DWORD ms = 10000) {
-    for (const DWORD start = GetTickCount(); !done(); Sleep(20)) // a bounded wait's polling
-        check(GetTickCount() - start < ms, "waited in vain for " + what);
-}
 
 std::string text_of(HWND window) {
     std::string text(1024, '\0');
@@ -131,11 +126,9 @@ void press(HWND dialog, int button) {
     wait_for([&] { return !IsWindowVisible(dialog); }, "the dialog to close");
 }
 
-bool near_colour(COLORREF shown, const std::string& rrggbb) {
+COLORREF colour(const std::string& rrggbb) {
     const unsigned long rgb = std::stoul(rrggbb, nullptr, 16);
-    return std::abs(int(rgb >> 16) - GetRValue(shown)) < 40 &&
-           std::abs(int(rgb >> 8 & 0xFF) - GetGValue(shown)) < 40 &&
-           std::abs(int(rgb & 0xFF) - GetBValue(shown)) < 40;
+    return RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
 }
 
 POINT middle(HWND window, int dx = 0, int dy = 0) {
@@ -357,13 +350,14 @@ const std::map<std::string, Step> Steps = {
          MagickGetImagePixelColor(image.get(), std::stoi(a[2]), std::stoi(a[3]), c.get());
          check(near_colour(RGB(PixelGetRed(c.get()) * 255, PixelGetGreen(c.get()) * 255,
                                PixelGetBlue(c.get()) * 255),
-                           a[4]),
+                           colour(a[4])),
                a[1] + " at " + a[2] + "," + a[3] + " is not " + a[4]);
      }},
     {"screen",
      [](const Args& a) {
          const POINT at = middle(target(a[1]), std::stoi(a[2]), std::stoi(a[3]));
-         wait_for([&] { return near_colour(screen_pixel(at), a[4]); }, a[1] + " to show " + a[4]);
+         wait_for([&] { return near_colour(screen_pixel(at), colour(a[4])); },
+                  a[1] + " to show " + a[4]);
      }},
     {"help",
      [](const Args& a) {
@@ -389,9 +383,11 @@ const std::map<std::string, Step> Steps = {
 
 void play(const Args& a) {
     const auto state = States.find(a[0]);
-    if (state != States.end())
-        return wait_for([&] { return state->second(target(a[1])) == a[2]; },
-                        a[1] + " " + a[0] + ": \"" + a[2] + "\"");
+    if (state != States.end()) {
+        wait_for([&] { return state->second(target(a[1])) == a[2]; },
+                 a[1] + " " + a[0] + ": \"" + a[2] + "\"");
+        return;
+    }
     check(Steps.count(a[0]) > 0, "no step " + a[0]);
     Steps.at(a[0])(a);
 }

@@ -32,7 +32,7 @@ class Strip {
         return until(colour, timeout_ms);
     }
     unsigned long until(COLORREF colour, unsigned long timeout_ms) {
-        return wait_for([&] { return shows(colour); }, timeout_ms, "the strip to change");
+        return wait_for([&] { return shows(colour); }, "the strip to change", timeout_ms);
     }
 
   private:

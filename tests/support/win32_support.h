@@ -76,8 +76,8 @@ inline bool near_colour(COLORREF a, COLORREF b) {
 }
 
 // Milliseconds until done() holds, checked every 20 ms; fails after timeout_ms naming what.
-inline unsigned long wait_for(const std::function<bool()>& done, unsigned long timeout_ms,
-                              const std::string& what) {
+inline unsigned long wait_for(const std::function<bool()>& done, const std::string& what,
+                              unsigned long timeout_ms = 10000) {
     const DWORD start = GetTickCount();
     while (!done()) {
         check(GetTickCount() - start < timeout_ms, "waited in vain for " + what);
