@@ -6,12 +6,13 @@
 
 #include <windows.h>
 
+#include "base/program.h"
 #include "core/batch_run.h"
 #include "core/image_collection.h"
 #include "core/image_pipeline.h"
-#include "core/path_tests.h"
+#include "imaging/magick.h"
+#include "platform/file_system.h"
 #include "settings/config_format.h"
-#include "settings/program_folder.h"
 #include "support/recording_host.h"
 #include "support/temp_folder.h"
 #include "support/test_images.h"
@@ -26,7 +27,7 @@ class BatchRun : public testing::Test {
         lstrcpynA(ProgramFolder, program_->path().c_str(), MAX_PATH);
         make_folder(source_ = root_ / "图片");
         target_ = root_ / "处理后";
-        apply_config_text(default_config_text, std::strlen(default_config_text), settings_);
+        apply_config_text(default_config_text(), std::strlen(default_config_text()), settings_);
         form_ = form_after_startup(settings_);
         form_.source_folder_edit = source_;
         form_.target_folder_edit = target_;
@@ -92,7 +93,6 @@ TEST_F(BatchRun, FlatModeProcessesEveryKindOfSource) {
     EXPECT_EQ(host_.progress_positions.size(), 5u); // four images, then back to 0
     EXPECT_EQ(host_.progress_positions.back(), 0);
     EXPECT_EQ(host_.restores, 1);
-    EXPECT_EQ(ProcessingFlag.load(), 0);
 }
 
 TEST_F(BatchRun, QualityIsLoweredButNeverRaisedAndYesOpensTheTarget) {
@@ -115,10 +115,10 @@ TEST_F(BatchRun, ARefusalEndsTheRunAndFocusesItsControlAfterTheControlsAreBack) 
     form_.width_check = true;
     form_.width_edit = "0";
     EXPECT_EQ(run().end, BatchEnd::Refused);
-    EXPECT_EQ(host_.events, (std::vector<std::string>{"message", "restore", "position", "focus"}));
+    EXPECT_EQ(host_.events,
+              (std::vector<std::string>{"message", "settings", "restore", "position", "focus"}));
     EXPECT_EQ(host_.focus, FormControl::WidthEdit);
     EXPECT_FALSE(file_exists((*program_ / "config.dat").c_str())); // nothing saved
-    EXPECT_EQ(ProcessingFlag.load(), 0);
 }
 
 TEST_F(BatchRun, NoToTheOverwriteQuestionStopsButKeepsWhatWasWritten) {
@@ -179,6 +179,29 @@ TEST_F(BatchRun, AFailedWriteIsLoggedAndNotCounted) {
     EXPECT_EQ(host_.log, std::vector<std::string>{"保存 " + target("b.jpg") + " 出错"});
     EXPECT_FALSE(file_exists(partial_output_path(target("b.jpg")).c_str()));
     EXPECT_NE(host_.questions.back().find("处理完成 1 个图片"), std::string::npos);
+}
+
+// With the library's memory and disk this tight, a 1000 x 600 picture is read but the resize
+// finds no room for its working copies.
+TEST_F(BatchRun, APictureThatCannotBeShrunkIsLoggedAndNotCounted) {
+    write_solid_image(source("big.png"), 1000, 600, "red", "PNG");
+    form_.width_check = true;
+    const MagickSession library; // the run keeps the limits set here
+    const MagickSizeType memory = MagickGetResourceLimit(MemoryResource);
+    const MagickSizeType map = MagickGetResourceLimit(MapResource);
+    const MagickSizeType disk = MagickGetResourceLimit(DiskResource);
+    MagickSetResourceLimit(MemoryResource, 10'000'000);
+    MagickSetResourceLimit(MapResource, 0);
+    MagickSetResourceLimit(DiskResource, 0);
+    const BatchOutcome outcome = run();
+    MagickSetResourceLimit(MemoryResource, memory);
+    MagickSetResourceLimit(MapResource, map);
+    MagickSetResourceLimit(DiskResource, disk);
+
+    EXPECT_EQ(outcome.written, 0);
+    EXPECT_EQ(host_.log, std::vector<std::string>{"处理 " + source("big.png") + " 出错"});
+    EXPECT_FALSE(file_exists(target("big.png.jpg").c_str()));
+    EXPECT_NE(host_.questions.back().find("处理完成 0 个图片"), std::string::npos);
 }
 
 TEST_F(BatchRun, SubfolderModeMirrorsTheTreeAndCountsFolders) {

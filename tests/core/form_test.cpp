@@ -8,7 +8,7 @@
 
 TEST(FormAfterStartup, HoldsTheStoredValuesAsTheControlsShowThem) {
     Settings s{};
-    apply_config_text(default_config_text, std::strlen(default_config_text), s);
+    apply_config_text(default_config_text(), std::strlen(default_config_text()), s);
     s.width = 12345; // the edit shows it all, a read sees four characters
     s.quanlity = 42; // outside the list: no selection
     std::strcpy(s.sy_text, "水印");
@@ -42,7 +42,7 @@ TEST(EditReads, NumericEditsSeeFourBytesWithoutSplittingACharacter) {
 
 TEST(PipelineOptions, ValuesComeFromTheTablesAndNoSelectionNeverIndexesThem) {
     Settings s{};
-    apply_config_text(default_config_text, std::strlen(default_config_text), s);
+    apply_config_text(default_config_text(), std::strlen(default_config_text()), s);
     FormSnapshot f = form_after_startup(s);
     f.rotate_check = true;
     f.rotate_combo = 2;

@@ -9,7 +9,7 @@
 #include <shlobj.h>
 
 #include "core/image_collection.h"
-#include "core/path_tests.h"
+#include "platform/file_system.h"
 #include "platform/library_path.h"
 #include "support/temp_folder.h"
 

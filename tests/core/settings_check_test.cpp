@@ -50,7 +50,7 @@ FormSnapshot valid_form() {
 
 Settings default_settings() {
     Settings s{};
-    apply_config_text(default_config_text, std::strlen(default_config_text), s);
+    apply_config_text(default_config_text(), std::strlen(default_config_text()), s);
     return s;
 }
 

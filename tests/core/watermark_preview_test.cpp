@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "core/path_tests.h"
 #include "core/watermark_preview.h"
 #include "imaging/text_watermark.h"
+#include "platform/file_system.h"
 #include "platform/library_path.h"
 #include "settings/config_format.h"
 #include "support/recording_host.h"
@@ -22,7 +22,7 @@ class WatermarkPreview : public testing::Test {
     void SetUp() override {
         build_font_paths();
         make_folder(source_ = root_ / "图片");
-        apply_config_text(default_config_text, std::strlen(default_config_text), settings_);
+        apply_config_text(default_config_text(), std::strlen(default_config_text()), settings_);
         std::strcpy(settings_.font.fontName, "DejaVu Sans");
         form_ = form_after_startup(settings_);
         form_.source_folder_edit = source_;

@@ -7,11 +7,11 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "core/path_tests.h"
+#include "base/encoding.h"
 #include "imaging/magick.h"
 #include "imaging/text_watermark.h"
+#include "platform/file_system.h"
 #include "platform/library_path.h"
-#include "settings/encoding.h"
 #include "support/temp_folder.h"
 #include "support/test_images.h"
 
@@ -44,9 +44,8 @@ class TextWatermark : public testing::Test {
                                     int h_direction, int v_direction, int margin = 16,
                                     double opacity = 1.0) {
         auto image = solid_image(width, height, "white");
-        EXPECT_EQ(draw_text_watermark(image.get(), h_direction, margin, v_direction, margin, font,
-                                      opacity, text),
-                  0);
+        EXPECT_TRUE(draw_text_watermark(image.get(), h_direction, margin, v_direction, margin, font,
+                                        opacity, text));
         return image;
     }
 

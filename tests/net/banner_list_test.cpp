@@ -4,6 +4,7 @@
 #include <climits>
 #include <string>
 
+#include "base/text.h"
 #include "net/banner_list.h"
 #include "net/url.h"
 
@@ -68,7 +69,7 @@ TEST(BannerList, NumbersAreReadAsPercentD) {
         {"-99999999999999", INT_MIN},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(parse_decimal(c.token), c.value) << c.token;
+        EXPECT_EQ(parse_decimal(c.token).value_or(0), c.value) << c.token;
 }
 
 TEST(BannerFileName, IsTheTextAfterTheLastSlash) {

@@ -3,14 +3,15 @@
 
 #include <memory>
 
-#include "core/path_tests.h"
-#include "net/banner_strip.h"
+#include "base/program.h"
+#include "net/banner_rotation.h"
 #include "net/net_test_support.h"
 #include "net/strip_window.h"
 #include "net/test_site.h"
 #include "net/web_page.h"
 #include "platform/file_io.h"
-#include "settings/program_folder.h"
+#include "platform/file_system.h"
+#include "ui/online_window.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ class BannerStripTest : public testing::Test {
 
     // Starts the strip and watches what it shows; the time of the start.
     unsigned long start_strip() {
-        strip = std::make_unique<BannerStrip>(window.main_window(), window.banner_static());
+        strip = std::make_unique<BannerRotation>(host);
         window.watch(strip.get());
         const unsigned long start = now_ms();
         EXPECT_TRUE(strip->start());
@@ -46,7 +47,8 @@ class BannerStripTest : public testing::Test {
     TempFolder folder;
     RecordingBrowser browser;
     StripWindow window;
-    std::unique_ptr<BannerStrip> strip;
+    WindowOnlineHost host{window.main_window(), window.banner_static()};
+    std::unique_ptr<BannerRotation> strip;
 };
 
 } // namespace
@@ -67,7 +69,7 @@ TEST_F(BannerStripTest, TwoBannersRotateWithTheirDisplayTimesAndTheClickOpensThe
     const unsigned long green_at = window.wait_for_look(Look::green, 3000);
     ASSERT_NE(green_at, 0u) << "the second banner was never shown";
     EXPECT_EQ(strip->current_index(), 1);
-    strip->open_link();
+    open_banner_link(strip.get());
     const unsigned long red_again_at =
         window.wait_for_look(Look::red, 4000, window.paints().size());
     ASSERT_NE(red_again_at, 0u) << "the rotation did not come back to the first banner";
@@ -97,7 +99,7 @@ TEST_F(BannerStripTest, OneBannerStaysUprightAndItsLinkOpens) {
     pump_messages_until([] { return false; }, 1500);
     EXPECT_EQ(window.last_look(), Look::red_over_blue);
     EXPECT_EQ(strip->count(), 1);
-    strip->open_link();
+    open_banner_link(strip.get());
     EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"https://127.0.0.1/one.html"});
 }
 
@@ -108,7 +110,7 @@ TEST_F(BannerStripTest, WithoutASiteTheStoredPictureShowsAndTheClickOpensTheHome
     ASSERT_NE(shown, 0u) << "last look: " << look_name(window.last_look());
     EXPECT_LT(shown - start, 3000u);
     EXPECT_EQ(strip->current_index(), -1);
-    strip->open_link();
+    open_banner_link(strip.get());
     EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/"});
 }
 
@@ -192,7 +194,7 @@ TEST_F(BannerStripTest, EntriesThatCannotBeShownSafelyAreLeftOut) {
     EXPECT_LE(huge, 1000 + 8192);
     EXPECT_FALSE(file_exists((folder / "evil.jpg").c_str()));
     EXPECT_FALSE(file_exists((folder / "images\\evil.jpg").c_str()));
-    strip->open_link();
+    open_banner_link(strip.get());
     EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/g.html"});
 }
 
@@ -204,7 +206,7 @@ TEST_F(BannerStripTest, ALinkThatIsNotAWebPageIsNeverOpened) {
                                               "C:\\windows\\notepad.exe", 1000)));
     start_strip();
     ASSERT_NE(window.wait_for_look(Look::red, 5000), 0u);
-    strip->open_link();
+    open_banner_link(strip.get());
     // A page opened after the click is the first the browser sees.
     open_site_page("/after.html");
     EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/after.html"});

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-#include "core/path_tests.h"
+#include "base/program.h"
 #include "net/download.h"
 #include "net/net_test_support.h"
 #include "net/test_site.h"
 #include "net/update_check.h"
 #include "net/web_page.h"
-#include "settings/program_folder.h"
+#include "platform/file_system.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <wand/MagickWand.h>
 
+#include "base/program.h"
 #include "platform/file_io.h"
-#include "settings/program_folder.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The update question and the interface the main window uses, on the test's display.
 #include <gtest/gtest.h>
 
+#include "base/program.h"
 #include "net/net_test_support.h"
-#include "net/online_services.h"
 #include "net/strip_window.h"
 #include "net/test_site.h"
 #include "net/update_check.h"
 #include "net/web_page.h"
 #include "platform/thread.h"
-#include "settings/program_folder.h"
+#include "ui/online_window.h"
 
 namespace {
 
@@ -17,7 +17,8 @@ const std::string OkHeader = "HTTP/1.1 200 OK\r\n\r\n";
 
 // Runs update_check_thread with window as the question's owner to its end, answering with button.
 std::vector<SeenBox> run_update_check(HWND window, int button) {
-    const unique_handle thread = start_thread(update_check_thread, window);
+    WindowOnlineHost host(window, nullptr);
+    const unique_handle thread = start_thread(update_check_thread, &host);
     std::vector<SeenBox> boxes;
     EXPECT_TRUE(finish_thread(thread.get(), button, 10000, boxes))
         << "update_check_thread did not end";
@@ -89,10 +90,11 @@ TEST(OnlineServices, StartUpPaintAndClick) {
                ok_answer("http://127.0.0.1/red.jpg\r\n" + std::to_string(red.size()) +
                          "\r\nhttp://127.0.0.1/red.html\r\n1000\r\n"));
 
-    open_banner_link();
+    open_banner_link(nullptr);
     EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/"});
 
-    start_online_services(window.main_window(), window.banner_static());
+    const BannerRotation* banners =
+        start_online_services(window.main_window(), window.banner_static());
     const auto question = answer_message_box(IDNO, 10000);
     ASSERT_TRUE(question);
     EXPECT_EQ(question->caption, "提示");
@@ -100,14 +102,14 @@ TEST(OnlineServices, StartUpPaintAndClick) {
     const auto painted_red = [&] {
         InvalidateRect(window.banner_static(), nullptr, FALSE);
         paint_banner_strip(window.banner_static(),
-                           static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+                           static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), banners);
         const HDC screen = GetDC(window.banner_static());
         const COLORREF middle = GetPixel(screen, 340, 40);
         ReleaseDC(window.banner_static(), screen);
         return GetRValue(middle) > 190 && GetGValue(middle) < 60 && GetBValue(middle) < 60;
     };
     ASSERT_TRUE(pump_messages_until(painted_red, 10000));
-    open_banner_link();
+    open_banner_link(banners);
     EXPECT_EQ(browser.wait_for_pages(2),
               (std::vector<std::string>{"http://127.0.0.1/", "http://127.0.0.1/red.html"}));
     EXPECT_EQ(read_whole_file(folder / "images\\red.jpg"), red);

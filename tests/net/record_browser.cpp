@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "settings/program_folder.h"
+#include "base/program.h"
 
 int main(int argc, char** argv) {
     char log[MAX_PATH] = {};

@@ -3,9 +3,10 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "net/banner_strip.h"
+#include "net/banner_rotation.h"
 #include "net/net_test_support.h"
 #include "platform/win32_scopes.h"
+#include "ui/online_window.h"
 
 namespace {
 
@@ -124,7 +125,8 @@ void StripWindow::on_paint() {
     const HBITMAP bitmap = CreateCompatibleBitmap(paint.dc(), 681, 80);
     {
         const SelectScope selected(memory, bitmap);
-        watched_->draw(memory, 681, 80, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        draw_banner_strip(memory, 681, 80, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                          watched_);
         paints_.push_back({now_ms(), look_of(memory)});
     }
     DeleteObject(bitmap);

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-class BannerStrip;
+class BannerRotation;
 
 // What a drawing of the strip shows, told by a few pixels.
 enum class Look { placeholder, red, green, blue, yellow, red_over_blue, other };
@@ -26,7 +26,7 @@ class StripWindow {
     HWND banner_static() const { return strip_; }
 
     // Paints from now on record what strip draws.
-    void watch(BannerStrip* strip) { watched_ = strip; }
+    void watch(BannerRotation* strip) { watched_ = strip; }
 
     struct Shown {
         unsigned long at;
@@ -49,6 +49,6 @@ class StripWindow {
 
     HWND main_ = nullptr;
     HWND strip_ = nullptr;
-    BannerStrip* watched_ = nullptr;
+    BannerRotation* watched_ = nullptr;
     std::vector<Shown> paints_;
 };

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
+#include "base/program.h"
 #include "settings/config_file.h"
 #include "settings/config_format.h"
-#include "settings/program_folder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -54,7 +54,7 @@ TEST_F(ConfigFile, SaveWritesIntoTheProgramFolderAndLoadsBack) {
     TempFolder elsewhere;
     ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.path().c_str()));
     Settings s{};
-    apply_config_text(default_config_text, std::strlen(default_config_text), s);
+    apply_config_text(default_config_text(), std::strlen(default_config_text()), s);
     s.width = 800;
     std::strcpy(s.sy_text, "水印");
     std::strcpy(s.sy_image, "Z:\\嘰\\logo.png");

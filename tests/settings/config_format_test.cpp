@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "base/text_mode.h"
 #include "settings/config_format.h"
-#include "settings/text_mode.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ Settings loaded(const std::string& text, Settings s = Settings{}) {
 } // namespace
 
 TEST(ConfigText, TheDefaultFileIs19LinesAnd372BytesOnDisk) {
-    const std::string text = default_config_text;
+    const std::string text = default_config_text();
     EXPECT_EQ(text.size(), 353u);
     EXPECT_EQ(to_text_mode(text).size(), 372u);
     const Settings s = loaded(text);
@@ -153,7 +153,7 @@ TEST(ConfigText, SaveThenLoadGivesTheRecordBack) {
 }
 
 TEST(ConfigText, AnEqualsSignInATextComesBackCut) {
-    Settings s = loaded(default_config_text);
+    Settings s = loaded(default_config_text());
     std::strcpy(s.sy_text, "a=b");
     EXPECT_STREQ(loaded(compose_config_text(s)).sy_text, "a");
 }

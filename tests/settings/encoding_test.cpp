@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/encoding.h"
+#include "base/encoding.h"
 
 TEST(GbkToUtf8, ConvertsChineseAndKeepsAscii) {
     char dst[1024] = {};

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/program_folder.h"
+#include "base/program.h"
 
 TEST(FolderOfModulePath, CutsAtTheLastBackslash) {
     EXPECT_EQ(folder_of_module_path("D:\\tools\\ombrel.exe"), "D:\\tools");

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 TEST(Trim, RemovesTrailingBlanksInPlaceAndSkipsLeadingOnes) {
     char s[] = " \t a b \r\n";

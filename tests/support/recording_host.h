@@ -55,6 +55,7 @@ class RecordingHost : public BatchHost {
         opened_folders.push_back(folder);
         events.push_back("open");
     }
+    void hand_back_settings(const Settings&) override { events.push_back("settings"); }
     void restore_controls() override {
         ++restores;
         events.push_back("restore");

@@ -3,7 +3,11 @@
 #include <cstring>
 #include <set>
 
-#include "ui/ui_logic.h"
+#include "core/folder_rules.h"
+#include "settings/settings.h"
+#include "ui/installation.h"
+#include "ui/window_geometry.h"
+#include "ui/window_texts.h"
 
 namespace {
 

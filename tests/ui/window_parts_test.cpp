@@ -8,12 +8,12 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "platform/win32_scopes.h"
 #include "support/temp_folder.h"
-#include "ui/app_state.h"
+#include "ui/app.h"
 #include "ui/log_window.h"
 #include "ui/main_window.h"
 #include "ui/shell_link.h"
-#include "platform/win32_scopes.h"
 #include "ui/window_helpers.h"
 
 namespace {
@@ -108,21 +108,24 @@ TEST(ShellLink, WritesTargetWorkingFolderAndIcon) {
 
 TEST(LogWindow, ShowsOnALineHidesOnCloseAndKeepsItsText) {
     register_program_class();
-    create_log_window(GetModuleHandleA(nullptr), nullptr);
+    App app;
+    app.Instance = GetModuleHandleA(nullptr);
+    create_log_window(app, nullptr);
+    const HWND LogWindow = app.LogWindow, LogEdit = app.LogEdit;
     ASSERT_TRUE(LogWindow && LogEdit);
     EXPECT_FALSE(IsWindowVisible(LogWindow));
     EXPECT_EQ(text_of(LogWindow), "处理日志");
 
-    append_log_line("读取 Z:\\a.jpg 出错");
+    append_log_line(app, "读取 Z:\\a.jpg 出错");
     EXPECT_TRUE(IsWindowVisible(LogWindow));
     EXPECT_EQ(text_of(LogEdit), "读取 Z:\\a.jpg 出错\r\n");
-    append_log_line(""); // an empty text adds only a line break
+    append_log_line(app, ""); // an empty text adds only a line break
     EXPECT_EQ(text_of(LogEdit), "读取 Z:\\a.jpg 出错\r\n\r\n");
 
     SendMessageA(LogWindow, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(LogWindow));
     EXPECT_TRUE(IsWindow(LogWindow));
-    append_log_line("two\r\nlines");
+    append_log_line(app, "two\r\nlines");
     EXPECT_TRUE(IsWindowVisible(LogWindow));
     EXPECT_EQ(text_of(LogEdit), "读取 Z:\\a.jpg 出错\r\n\r\ntwo\r\nlines\r\n");
 
