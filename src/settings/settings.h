@@ -21,7 +21,7 @@ std::string html_color(uint32_t rgb);
 void set_font_color(FontSpec& font, uint32_t rgb);
 
 // Each field is named after its config.dat key (the font's keys add "sy_text_"), spelling and
-// all, so that a field and its stored line read alike: hence "quanlity" for the quality, the
+// all, so that a field and its stored line read alike: hence quanlity for the quality, the
 // "sy_" (水印, watermark) of the watermark fields and "isWeight" for bold. List choices are
 // stored as indexes into the tables below.
 struct Settings {
