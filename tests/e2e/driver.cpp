@@ -36,7 +36,7 @@
 #include "net/test_site.h"
 #include "platform/file_io.h"
 #include "platform/library_path.h"
-#include "settings/encoding.h"
+#include "base/encoding.h"
 #include "support/win32_support.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The banner strip against the test site: the listed banners in turn for their display times,
 // and the stored picture when the site is missing, never takes the connection or never answers.
-#include "net/banner_strip.h"
+#include "net/banner_rotation.h"
 #include "net/test_site.h"
 #include "support/win32_support.h"
 
@@ -13,18 +13,22 @@ std::string list_entry(const std::string& path, const std::string& picture, int 
            "\r\nhttp://127.0.0.1/\r\n" + std::to_string(display_time) + "\r\n";
 }
 
-// A strip in a program folder of its own, drawn where the tests can read it.
+// The rotation asks nothing and is told nothing here: the tests look at the picture on show.
+struct QuietHost : OnlineHost {
+    bool ask_to_visit_update() override { return false; }
+    void banner_changed() override {}
+    void banner_undecodable() override {}
+    void thread_not_started() override {}
+};
+
+// A rotation in a program folder of its own, its picture drawn where the tests can read it.
 class Strip {
   public:
-    Strip()
-        : window_(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 681, 80, nullptr, nullptr,
-                                  nullptr, nullptr)),
-          strip_(window_, window_) {
+    Strip() : strip_(host_) {
         lstrcpynA(ProgramFolder, folder_.path().c_str(), sizeof ProgramFolder);
         CreateDirectoryA((folder_ / "images").c_str(), nullptr);
         write_file((folder_ / "images\\picture.jpg").c_str(), test_picture("yellow.jpg"));
     }
-    ~Strip() { DestroyWindow(window_); }
 
     // Starts the strip; the milliseconds until its middle shows colour (0x00BBGGRR).
     unsigned long start_until(COLORREF colour, unsigned long timeout_ms) {
@@ -37,14 +41,18 @@ class Strip {
 
   private:
     bool shows(COLORREF colour) {
-        const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        return near_colour(
-            drawn_pixel([&](HDC dc) { strip_.draw(dc, 681, 80, font); }, 681, 80, 340, 40), colour);
+        const auto draw = [&](HDC dc) {
+            strip_.with_picture([&](const OlePicture& picture) {
+                if (picture)
+                    render_ole_picture(picture, dc, 0, 0, 681, 80);
+            });
+        };
+        return near_colour(drawn_pixel(draw, 681, 80, 340, 40), colour);
     }
 
     TestFolder folder_;
-    HWND window_;
-    BannerStrip strip_;
+    QuietHost host_;
+    BannerRotation strip_;
 };
 
 const COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 128, 0), Yellow = RGB(255, 255, 0);

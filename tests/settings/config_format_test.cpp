@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "settings/config_format.h"
-#include "settings/text_mode.h"
+#include "base/text_mode.h"
 #include "support/check.h"
 
 namespace {

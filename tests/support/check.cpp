@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "settings/encoding.h"
+#include "base/encoding.h"
 #include "support/check.h"
 
 int main() {

@@ -10,7 +10,7 @@
 
 #include "platform/file_io.h"
 #include "platform/library_path.h"
-#include "settings/program_folder.h"
+#include "base/program.h"
 #include "support/check.h"
 
 // The folder of this test program (build/tests), where the build put the tests' pictures.

@@ -1,4 +1,4 @@
-#include "settings/text_mode.h"
+#include "base/text_mode.h"
 
 std::string from_text_mode(std::string_view disk) {
     std::string text;

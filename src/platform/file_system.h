@@ -1,4 +1,5 @@
-// Tests on paths that the whole program uses.
+// Questions to the file system that the whole program asks, through Win32 so that paths mean
+// what they mean to the rest of the program (code page 936, the Win32 current directory).
 #pragma once
 #include <cstdint>
 

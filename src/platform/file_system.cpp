@@ -1,11 +1,10 @@
-#include "core/path_tests.h"
-
-#include <memory>
+#include "platform/file_system.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
 #include "platform/file_io.h"
+#include "platform/unique_handle.h"
 
 int is_directory(const char* path) {
     const DWORD attributes = GetFileAttributesA(path);
@@ -25,12 +24,8 @@ int64_t file_size(const char* path) {
 }
 
 int special_folder_path(int csidl, char* buffer) {
-    struct ItemListFree {
-        void operator()(ITEMIDLIST* p) const { CoTaskMemFree(p); }
-    };
-    ITEMIDLIST* raw = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &raw)))
+    unique_item_list items;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, items.put())))
         return 0;
-    const std::unique_ptr<ITEMIDLIST, ItemListFree> items(raw);
     return SHGetPathFromIDListA(items.get(), buffer) ? 1 : 0;
 }

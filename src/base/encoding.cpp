@@ -1,22 +1,21 @@
-#include "settings/encoding.h"
+#include "base/encoding.h"
 
 #include <cstdio>
 #include <cstring>
 #include <iconv.h>
-#include <memory>
+
+#include "base/unique_any.h"
 
 namespace {
 
-struct IconvCloser {
-    void operator()(iconv_t cd) const { iconv_close(cd); }
-};
-using unique_iconv = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
+// The one handle kind of this layer; iconv_open answers (iconv_t)-1 on failure.
+void close_conversion(iconv_t cd) {
+    iconv_close(cd);
+}
+using unique_iconv = unique_any<iconv_t, close_conversion, -1>;
 
 unique_iconv open_conversion(const char* to, const char* from) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return nullptr;
-    return unique_iconv(cd);
+    return unique_iconv(iconv_open(to, from));
 }
 
 // Converts as much as converts cleanly; stops at the first invalid or incomplete sequence.

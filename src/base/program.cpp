@@ -1,6 +1,6 @@
-#include "settings/program_folder.h"
+#include "base/program.h"
 
-#include "settings/text.h"
+#include "base/text.h"
 
 char ProgramFolder[260];
 

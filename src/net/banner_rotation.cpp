@@ -1,17 +1,15 @@
-#include "net/banner_strip.h"
+#include "net/banner_rotation.h"
 
 #include <algorithm>
 
-#include "core/path_tests.h"
+#include "base/program.h"
 #include "net/download.h"
-#include "net/http_message.h"
 #include "net/http_connection.h"
-#include "net/online_services.h"
+#include "net/http_message.h"
 #include "net/site_host.h"
 #include "net/web_page.h"
+#include "platform/file_system.h"
 #include "platform/win32_scopes.h"
-#include "platform/thread.h"
-#include "settings/program_folder.h"
 
 namespace {
 
@@ -23,20 +21,24 @@ std::string images_file(const std::string& name) {
     return program_file_path("images") + "\\" + name;
 }
 
-// A picture that cannot be decoded is reported each time its turn comes; the strip shows the
-// placeholder meanwhile. Shown outside the picture lock, so that painting goes on.
-void report_load(PictureLoad result) {
-    if (result == PictureLoad::undecodable)
-        MessageBoxA(nullptr, "Call OleLoadPicture Fail", "Error", MB_OK);
+// Runs one of the rotation's threads. Each loads pictures through OLE, so each joins COM; none
+// has a message loop, hence the multithreaded apartment.
+template <void (BannerRotation::*Run)()> DWORD run_thread(BannerRotation* rotation) {
+    try {
+        const ComScope com(COINIT_MULTITHREADED);
+        (rotation->*Run)();
+    } catch (...) {
+        // Nothing unwinds into the system's thread start; the strip keeps what it shows.
+    }
+    return 0;
 }
 
 } // namespace
 
-BannerStrip::BannerStrip(HWND main_window, HWND banner_static)
-    : main_window_(main_window), banner_static_(banner_static),
-      stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+BannerRotation::BannerRotation(OnlineHost& host)
+    : host_(host), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
-BannerStrip::~BannerStrip() {
+BannerRotation::~BannerRotation() {
     SetEvent(stop_.get());
     // The helpers' handles are set by banner_thread, so it is waited for first.
     for (const unique_handle* thread : {&banner_thread_, &fallback_thread_, &rotation_thread_})
@@ -44,78 +46,49 @@ BannerStrip::~BannerStrip() {
             WaitForSingleObject(thread->get(), INFINITE);
 }
 
-bool BannerStrip::start() {
+bool BannerRotation::start() {
     if (!stop_)
         return false;
     banner_thread_ = start_thread(banner_thread, this);
     return static_cast<bool>(banner_thread_);
 }
 
-void BannerStrip::paint(HFONT gui_font) {
-    const PaintScope paint(banner_static_);
-    RECT client{};
-    GetClientRect(banner_static_, &client);
-    draw(paint.dc(), client.right, client.bottom, gui_font);
-}
-
-void BannerStrip::draw(HDC dc, int width, int height, HFONT gui_font) {
+void BannerRotation::with_picture(const std::function<void(const OlePicture&)>& show) const {
     const std::lock_guard<std::mutex> guard(picture_lock_);
-    if (picture_)
-        render_ole_picture(picture_, dc, 0, 0, width, height);
-    else
-        draw_banner_placeholder(dc, gui_font);
+    show(picture_);
 }
 
-void BannerStrip::open_link() const {
+std::string BannerRotation::clicked_page() const {
     const int index = current_;
-    if (index < 0) {
-        open_site_page("/");
-        return;
-    }
-    const std::string& link = table_[index].link;
-    if (!link.empty())
-        open_web_page(link.c_str());
+    return index < 0 ? site_url("/") : table_[index].link;
 }
 
-DWORD WINAPI BannerStrip::banner_thread(void* strip) {
-    try {
-        static_cast<BannerStrip*>(strip)->run_banner_thread();
-    } catch (...) {
-        // The strip keeps whatever it shows.
-    }
-    return 0;
+DWORD WINAPI BannerRotation::banner_thread(void* rotation) {
+    return run_thread<&BannerRotation::run_banner_thread>(static_cast<BannerRotation*>(rotation));
 }
 
-DWORD WINAPI BannerStrip::banner_fallback_thread(void* strip) {
-    try {
-        static_cast<BannerStrip*>(strip)->run_fallback();
-    } catch (...) {
-    }
-    return 0;
+DWORD WINAPI BannerRotation::banner_fallback_thread(void* rotation) {
+    return run_thread<&BannerRotation::run_fallback>(static_cast<BannerRotation*>(rotation));
 }
 
-DWORD WINAPI BannerStrip::banner_rotation_thread(void* strip) {
-    try {
-        static_cast<BannerStrip*>(strip)->run_rotation();
-    } catch (...) {
-    }
-    return 0;
+DWORD WINAPI BannerRotation::banner_rotation_thread(void* rotation) {
+    return run_thread<&BannerRotation::run_rotation>(static_cast<BannerRotation*>(rotation));
 }
 
-void BannerStrip::run_banner_thread() {
-    fallback_thread_ = start_service_thread(banner_fallback_thread, this, main_window_);
+void BannerRotation::run_banner_thread() {
+    fallback_thread_ = start_service_thread(banner_fallback_thread, this, host_);
     fetch_banner_list();
     if (count_ <= 0) {
         show_default_banner();
         return;
     }
     if (wait(0))
-        rotation_thread_ = start_service_thread(banner_rotation_thread, this, main_window_);
+        rotation_thread_ = start_service_thread(banner_rotation_thread, this, host_);
 }
 
 // A site that does not even accept the connection within three seconds still leaves the stored
 // picture on screen; a list that arrives later replaces it through the rotation.
-void BannerStrip::run_fallback() {
+void BannerRotation::run_fallback() {
     if (!wait(FallbackDelay))
         return;
     PictureLoad result;
@@ -127,22 +100,22 @@ void BannerStrip::run_fallback() {
         result = replace_picture(images_file("picture.jpg"));
     }
     report_load(result);
-    request_repaint();
+    host_.banner_changed();
 }
 
-void BannerStrip::run_rotation() {
+void BannerRotation::run_rotation() {
     const int count = count_;
     for (int index = 0; index < count; index = (index + 1) % count) {
         current_ = index;
         // The file is read again each time its turn comes.
         load_banner_picture(table_[index].image_path);
-        request_repaint();
+        host_.banner_changed();
         if (count == 1 || !wait(std::max(table_[index].display_time, ShortestDisplayTime)))
             return;
     }
 }
 
-void BannerStrip::fetch_banner_list() {
+void BannerRotation::fetch_banner_list() {
     const char* host = site_host();
     HttpConnection site;
     if (!site.open(host, 5000))
@@ -164,7 +137,7 @@ void BannerStrip::fetch_banner_list() {
     }
 }
 
-void BannerStrip::add_banner(const BannerListEntry& entry) {
+void BannerRotation::add_banner(const BannerListEntry& entry) {
     const auto name = banner_file_name(entry);
     if (!name)
         return;
@@ -180,7 +153,7 @@ void BannerStrip::add_banner(const BannerListEntry& entry) {
     ++count_;
 }
 
-void BannerStrip::load_banner_picture(const std::string& path) {
+void BannerRotation::load_banner_picture(const std::string& path) {
     PictureLoad result;
     {
         const std::lock_guard<std::mutex> guard(picture_lock_);
@@ -189,30 +162,22 @@ void BannerStrip::load_banner_picture(const std::string& path) {
     report_load(result);
 }
 
-void BannerStrip::show_default_banner() {
+void BannerRotation::show_default_banner() {
     load_banner_picture(images_file("picture.jpg"));
-    request_repaint();
+    host_.banner_changed();
 }
 
-PictureLoad BannerStrip::replace_picture(const std::string& path) {
+PictureLoad BannerRotation::replace_picture(const std::string& path) {
     return load_ole_picture(path.c_str(), picture_);
 }
 
-// The strip sits at the client origin, so its client rectangle is also its rectangle in the
-// main window.
-void BannerStrip::request_repaint() const {
-    RECT strip{};
-    if (GetClientRect(banner_static_, &strip))
-        InvalidateRect(main_window_, &strip, FALSE);
+// A picture that cannot be decoded is reported each time its turn comes; the strip shows the
+// placeholder meanwhile. Told outside the picture lock, so that painting goes on.
+void BannerRotation::report_load(PictureLoad result) const {
+    if (result == PictureLoad::undecodable)
+        host_.banner_undecodable();
 }
 
-bool BannerStrip::wait(int ms) const {
+bool BannerRotation::wait(int ms) const {
     return WaitForSingleObject(stop_.get(), static_cast<DWORD>(ms)) == WAIT_TIMEOUT;
-}
-
-void draw_banner_placeholder(HDC dc, HFONT gui_font) {
-    static const char text[] = "加载中...";
-    Rectangle(dc, 0, 0, 681, 80);
-    const SelectScope font(dc, gui_font);
-    TextOutA(dc, 8, 8, text, sizeof text - 1);
 }

@@ -1,5 +1,6 @@
-#include "settings/text.h"
+#include "base/text.h"
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -8,11 +9,20 @@ bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-char fold(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+// White space as the C library's scanf skips it.
+bool is_c_space(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 } // namespace
+
+char ascii_lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 char* trim_right(char* s) {
     std::size_t n = std::strlen(s);
@@ -59,7 +69,7 @@ int ends_with_nocase(const char* s, const char* suffix) {
     if (n < m)
         return 0;
     for (std::size_t i = 0; i < m; ++i)
-        if (fold(s[n - m + i]) != fold(suffix[i]))
+        if (ascii_lower(s[n - m + i]) != ascii_lower(suffix[i]))
             return 0;
     return 1;
 }
@@ -69,6 +79,39 @@ int starts_with(const char* s, const char* prefix) {
     if (m == 0)
         return *s == '\0';
     return std::strncmp(s, prefix, m) == 0;
+}
+
+bool starts_with_nocase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (is_gbk_lead_byte(prefix[i]) && i + 1 < prefix.size()) {
+            if (text[i] != prefix[i] || text[i + 1] != prefix[i + 1])
+                return false;
+            ++i;
+        } else if (ascii_lower(text[i]) != ascii_lower(prefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<int32_t> parse_decimal(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && is_c_space(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    if (i == text.size() || !is_digit(text[i]))
+        return std::nullopt;
+    long long value = 0;
+    for (; i < text.size() && is_digit(text[i]); ++i)
+        if (value <= INT_MAX + 1LL) // past the limit already: only the sign matters
+            value = value * 10 + (text[i] - '0');
+    if (negative)
+        value = -value;
+    return static_cast<int32_t>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
 }
 
 bool is_gbk_lead_byte(unsigned char b) {

@@ -1,16 +1,20 @@
-#include "imaging/system_fonts.h"
+#include "platform/library_path.h"
 
-#ifdef __WINE__
-#include <memory>
+#include <vector>
+
+#include <windows.h>
 
 #include <fontconfig/fontconfig.h>
 
+#include "base/encoding.h"
+#include "platform/unique_handle.h"
+
 namespace {
 
-struct PatternDestroy {
-    void operator()(FcPattern* p) const { FcPatternDestroy(p); }
-};
-using unique_pattern = std::unique_ptr<FcPattern, PatternDestroy>;
+void destroy_pattern(FcPattern* pattern) {
+    FcPatternDestroy(pattern);
+}
+using unique_pattern = unique_any<FcPattern*, destroy_pattern, 0>;
 
 const FcChar8* fc_text(const std::string& s) {
     return reinterpret_cast<const FcChar8*>(s.c_str());
@@ -20,7 +24,7 @@ const FcChar8* fc_text(const std::string& s) {
 unique_pattern best_match(const std::string& family, const char* lang, bool bold, bool italic) {
     const unique_pattern pattern(FcPatternCreate());
     if (!pattern)
-        return nullptr;
+        return {};
     FcPatternAddString(pattern.get(), FC_FAMILY, fc_text(family));
     if (lang)
         FcPatternAddString(pattern.get(), FC_LANG, reinterpret_cast<const FcChar8*>(lang));
@@ -50,6 +54,29 @@ std::string file_of(FcPattern* font) {
 
 } // namespace
 
+std::string library_path(const char* path) {
+    const int wide_len = MultiByteToWideChar(936, 0, path, -1, nullptr, 0);
+    if (wide_len <= 0)
+        return {};
+    std::vector<WCHAR> wide(wide_len);
+    MultiByteToWideChar(936, 0, path, -1, wide.data(), wide_len);
+    const unique_process_heap<char> unix_name(wine_get_unix_file_name(wide.data()));
+    return unix_name ? std::string(unix_name.get()) : std::string();
+}
+
+std::string program_path(const char* argument) {
+    if (argument[0] != '/')
+        return argument;
+    const unique_process_heap<WCHAR> dos_name(
+        wine_get_dos_file_name(gbk_to_utf8(std::string(argument)).c_str()));
+    if (!dos_name)
+        return argument;
+    const int len = WideCharToMultiByte(936, 0, dos_name.get(), -1, nullptr, 0, nullptr, nullptr);
+    std::string path(len > 0 ? len - 1 : 0, '\0');
+    WideCharToMultiByte(936, 0, dos_name.get(), -1, path.data(), len, nullptr, nullptr);
+    return path;
+}
+
 // A font collection is used from its first face, as the program's own font table does.
 std::string system_font_file(const std::string& family, bool bold, bool italic) {
     if (family.empty())
@@ -67,14 +94,3 @@ std::string fallback_font_file() {
     const unique_pattern font = best_match("sans-serif", "en", false, false);
     return font ? file_of(font.get()) : std::string();
 }
-
-#else
-
-std::string system_font_file(const std::string&, bool, bool) {
-    return {};
-}
-std::string fallback_font_file() {
-    return {};
-}
-
-#endif
