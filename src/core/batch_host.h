@@ -20,8 +20,15 @@ class BatchHost {
     virtual void set_progress_position(int position) = 0;
     // One line of the processing log (code page 936, no line break).
     virtual void append_log_line(const char* line) = 0;
-    // The target folder, opened after Yes to the completion question.
-    virtual void open_folder(const char* folder) = 0;
+    // The file name of each image as the run comes to it; the window's progress bar needs no
+    // more than the positions, a console shows the image it works on.
+    virtual void begin_image(const char* /*name*/) {}
+    // Settings that passed their checks, before the first image: the window keeps them in
+    // config.dat, so that a run that fails later still leaves them saved.
+    virtual void save_settings(const Settings& checked) = 0;
+    // The completion question of a run that went through: the window opens the target folder
+    // on Yes.
+    virtual void offer_target_folder(const char* question, const char* folder) = 0;
     // The end of a run hands its checked settings back to their owner (for the next run and the
     // previews; the fields of the checks that passed carry their new values even after a
     // refusal)...

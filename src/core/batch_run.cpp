@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include "base/program.h"
 #include "core/folder_rules.h"
 #include "core/image_collection.h"
 #include "core/image_pipeline.h"
@@ -15,7 +14,6 @@
 #include "imaging/magick.h"
 #include "imaging/text_watermark.h"
 #include "platform/file_system.h"
-#include "settings/config_file.h"
 
 namespace {
 
@@ -50,13 +48,19 @@ void ask_completion(Run& run) {
     char question[256];
     std::snprintf(question, sizeof question,
                   "处理完成 %d 个图片，是否要打开目标文件夹查看处理后的图片？", run.state.written);
-    if (run.host.ask_yes_no(question, CompletionCaption))
-        run.host.open_folder(run.target.c_str());
+    run.host.offer_target_folder(question, run.target.c_str());
 }
 
 ImageOutcome process(Run& run, const std::string& folder, const std::string& destination,
                      const char* name) {
-    return process_image(folder, destination, name, run.state, run.settings, run.options, run.host);
+    run.host.begin_image(name);
+    const ImageOutcome outcome =
+        process_image(folder, destination, name, run.state, run.settings, run.options, run.host);
+    if (outcome == ImageOutcome::AnimatedGif)
+        ++run.state.skipped;
+    else if (outcome != ImageOutcome::Written && outcome != ImageOutcome::Cancelled)
+        ++run.state.failed;
+    return outcome;
 }
 
 // The images directly in the source folder; progress counts images written.
@@ -128,17 +132,16 @@ BatchOutcome run_with_library(const FormSnapshot& form, const std::string& sourc
         check_settings(form, source, settings, host, system_check_environment());
     if (!checked.passed()) {
         focus = checked.refusal->focus;
-        return {BatchEnd::Refused, 0};
+        return {BatchEnd::Refused};
     }
-    // Saved before the first image, so a run that fails later keeps its settings.
-    SetCurrentDirectoryA(ProgramFolder);
-    save_config(settings);
+    // Before the first image, so a run that fails later keeps its settings.
+    host.save_settings(settings);
 
     Run run{source, checked.target_folder, settings, pipeline_options(form, settings), host, {},
             {}};
     const BatchEnd end = form.subfolders_check ? run_subfolders(run) : run_flat(run);
     focus = run.focus;
-    return {end, run.state.written};
+    return {end, run.state.written, run.state.failed, run.state.skipped};
 }
 
 } // namespace

@@ -14,10 +14,12 @@ enum class BatchEnd {
 
 struct BatchOutcome {
     BatchEnd end;
-    int written; // images written
+    int written = 0; // images written
+    int failed = 0;  // images that could not be read, shrunk or written
+    int skipped = 0; // animated GIFs
 };
 
 // Runs the whole batch on the calling thread, reporting through host; settings (the caller's
-// own record) receives the checked values, is saved to config.dat before the first image and is
-// handed back through host at the end.
+// own record) receives the checked values, goes to host to be saved before the first image and
+// is handed back through host at the end.
 BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, BatchHost& host);

@@ -12,6 +12,8 @@
 struct RunState {
     int overwrite_answer = -1; // -1 not asked yet, 1 overwrite all, 0 cancelled
     int written = 0;
+    int failed = 0;  // not read, shrunk or written
+    int skipped = 0; // animated GIFs
 };
 
 enum class ImageOutcome {

@@ -29,3 +29,15 @@ int special_folder_path(int csidl, char* buffer) {
         return 0;
     return SHGetPathFromIDListA(items.get(), buffer) ? 1 : 0;
 }
+
+std::string full_path(const char* path) {
+    const DWORD size = GetFullPathNameA(path, 0, nullptr, nullptr);
+    if (size == 0)
+        return path;
+    std::string full(size, '\0');
+    const DWORD length = GetFullPathNameA(path, size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        return path;
+    full.resize(length);
+    return full;
+}

@@ -2,6 +2,7 @@
 // what they mean to the rest of the program (code page 936, the Win32 current directory).
 #pragma once
 #include <cstdint>
+#include <string>
 
 int is_directory(const char* path);
 // True when the file can be opened for reading (a folder cannot).
@@ -10,3 +11,6 @@ int file_exists(const char* path);
 int64_t file_size(const char* path);
 // The path of a shell folder (a CSIDL value) into buffer of MAX_PATH bytes.
 int special_folder_path(int csidl, char* buffer);
+// path made absolute against the current directory (a\b, ..\b and b/c alike); path as it is
+// when the system cannot resolve it.
+std::string full_path(const char* path);

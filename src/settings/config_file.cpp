@@ -1,5 +1,6 @@
 #include "settings/config_file.h"
 
+#include <cstring>
 #include <string>
 
 #include "base/program.h"
@@ -17,19 +18,32 @@ int write_default_config() {
 }
 
 int load_config(Settings& settings) {
-    auto text = read_text_file(ConfigName);
-    if (!text) {
-        write_default_config();
-        text = read_text_file(ConfigName);
-        if (!text)
-            return 0;
-    }
-    apply_config_text(text->data(), text->size(), settings);
-    return 1;
+    if (read_config_file(ConfigName, settings))
+        return 1;
+    write_default_config();
+    return read_config_file(ConfigName, settings) ? 1 : 0;
 }
 
 int save_config(const Settings& settings) {
     // Nobody is told when the file cannot be written; the next run falls back on what is there.
-    write_text_file(program_file_path(ConfigName).c_str(), compose_config_text(settings));
+    write_config_file(program_file_path(ConfigName).c_str(), settings);
     return 1;
+}
+
+Settings default_settings() {
+    Settings settings{};
+    apply_config_text(default_config_text(), std::strlen(default_config_text()), settings);
+    return settings;
+}
+
+bool read_config_file(const char* path, Settings& settings) {
+    const auto text = read_text_file(path);
+    if (!text)
+        return false;
+    apply_config_text(text->data(), text->size(), settings);
+    return true;
+}
+
+bool write_config_file(const char* path, const Settings& settings) {
+    return write_text_file(path, compose_config_text(settings));
 }

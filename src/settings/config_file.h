@@ -1,4 +1,4 @@
-// config.dat in the program folder.
+// config.dat in the program folder, and settings files of the same form elsewhere.
 #pragma once
 #include "settings/settings.h"
 
@@ -11,3 +11,13 @@ int load_config(Settings& settings);
 
 // Writes the whole record to config.dat in ProgramFolder.
 int save_config(const Settings& settings);
+
+// The record as a new config.dat holds it.
+Settings default_settings();
+
+// Fills settings from the settings file at path; false when it cannot be read. Nothing is
+// written.
+bool read_config_file(const char* path, Settings& settings);
+
+// Writes the whole record to the settings file at path.
+bool write_config_file(const char* path, const Settings& settings);

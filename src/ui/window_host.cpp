@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "base/program.h"
+#include "settings/config_file.h"
 #include "ui/log_window.h"
 #include "ui/main_controls.h"
 #include "ui/window_helpers.h"
@@ -118,8 +120,15 @@ void WindowBatchHost::append_log_line(const char* line) {
     ::append_log_line(app_, line);
 }
 
-void WindowBatchHost::open_folder(const char* folder) {
-    ShellExecuteA(nullptr, "open", folder, nullptr, nullptr, SW_SHOW);
+// The result is not looked at: a run whose settings cannot be kept still runs.
+void WindowBatchHost::save_settings(const Settings& checked) {
+    SetCurrentDirectoryA(ProgramFolder);
+    save_config(checked);
+}
+
+void WindowBatchHost::offer_target_folder(const char* question, const char* folder) {
+    if (ask_yes_no(question, CompletionCaption))
+        ShellExecuteA(nullptr, "open", folder, nullptr, nullptr, SW_SHOW);
 }
 
 // The worker hands its record over while the main thread waits in the sent message, so the

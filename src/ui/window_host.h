@@ -26,7 +26,8 @@ class WindowBatchHost final : public BatchHost {
     void set_progress_range(int maximum) override;
     void set_progress_position(int position) override;
     void append_log_line(const char* line) override;
-    void open_folder(const char* folder) override;
+    void save_settings(const Settings& checked) override;
+    void offer_target_folder(const char* question, const char* folder) override;
     void hand_back_settings(const Settings& checked) override;
     void restore_controls() override;
     void request_focus(FormControl control) override;

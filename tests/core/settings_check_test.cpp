@@ -31,7 +31,8 @@ class MessageHost : public BatchHost {
     void set_progress_range(int) override {}
     void set_progress_position(int) override {}
     void append_log_line(const char*) override {}
-    void open_folder(const char*) override {}
+    void save_settings(const Settings&) override {}
+    void offer_target_folder(const char*, const char*) override {}
     void hand_back_settings(const Settings&) override {}
     void restore_controls() override {}
     void request_focus(FormControl) override {}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <iterator>
 
@@ -11,48 +12,74 @@ const char batch_usage[] =
     "Usage: ombrel-batch [options] SOURCE TARGET\n"
     "\n"
     "Processes the images of the folder SOURCE into the folder TARGET exactly as the Ombrel\n"
-    "window does, starting from the settings in config.dat of the program folder.\n"
-    "List choices are given as the lists' indexes, margins as their edit boxes hold them.\n"
+    "window does. The run starts from the window's settings, config.dat in the program folder,\n"
+    "and leaves that file as it is unless --save is given.\n"
     "\n"
     "  --width N              shrink to N pixels wide (1-9999)\n"
-    "  --quality INDEX        JPEG quality list index: 0=100 1=95 2=90 ... 10=50\n"
+    "  --quality Q            JPEG quality 100, 95, 90, ... 50 (lowered to it, never raised)\n"
     "  --no-quality           keep the images' own quality\n"
     "  --rotate 90|180|270    rotate clockwise\n"
     "  --subfolders           process the whole folder tree, mirrored in TARGET\n"
     "  --text TEXT            stamp a text watermark\n"
-    "  --text-opacity INDEX   opacity list index: 0=100% 1=90% ... 9=10%\n"
-    "  --text-pos H,V         position list indexes: 0 centred, 1 left/top, 2 right/bottom\n"
-    "  --text-margins X,Y     margins in pixels\n"
-    "  --font NAME            font face name\n"
-    "  --font-size N          font size in points\n"
+    "  --text-opacity P       its opacity in percent: 100, 90, ... 10\n"
+    "  --text-pos H,V         position: 0 centred, 1 left/top, 2 right/bottom\n"
+    "  --text-margins X,Y     margins in pixels (0-999 from a side)\n"
+    "  --font NAME            font face, as the font dialog names it\n"
+    "  --font-size N          font size in points (8-72)\n"
     "  --font-color #rrggbb   text colour\n"
     "  --bold, --italic       font style\n"
     "  --image PATH           stamp a watermark image\n"
     "  --image-pos H,V        as --text-pos\n"
     "  --image-margins X,Y    as --text-margins\n"
-    "  --yes                  answer Yes to the questions (overwrite existing results);\n"
-    "                         without it the answer is No\n"
+    "  --defaults             start from the program's default settings\n"
+    "  --settings FILE        start from the settings file FILE (written as config.dat is)\n"
+    "  --save                 keep the run's settings: in FILE with --settings, else in\n"
+    "                         config.dat, where the window finds them\n"
+    "  --yes                  overwrite existing results; without it the run stops at the first\n"
     "  --help                 this text\n"
     "\n"
-    "Paths may be Unix or Windows paths. Exit status: 0 the run completed, 1 a setting was\n"
-    "refused, 2 the run was cancelled, 3 a folder could not be read or created, 64 usage.\n";
+    "Paths may be relative, Unix or Windows paths. The last line sums the run up.\n"
+    "Exit status: 0 every image processed (animated GIFs are skipped), 1 a setting was\n"
+    "refused, 2 the run was cancelled, 3 a folder could not be read or created, 4 an image\n"
+    "could not be read, shrunk or written, 64 usage.\n";
 
 namespace {
+
+// What the window's boxes hold: four characters in a numeric edit, 1023 bytes in a text or
+// path edit.
+constexpr std::size_t NumericBox = 4;
+constexpr std::size_t TextBox = 1023;
 
 // Where the options put what they read.
 struct Target {
     FormSnapshot& form;
     FontSpec& font;
-    BatchCommand& command;
-    std::string (*to_program_path)(const std::string&);
+    const ArgumentEnvironment& env;
 };
 
-// A list index as a list of the window holds it: digits only, at most four.
-bool parse_index(const std::string& text, int& out) {
-    if (!is_digits(text.c_str()) || text.size() > 4)
-        return false;
-    out = *parse_decimal(text);
-    return true;
+// Each reader takes an option's value or says why it cannot: empty when taken.
+using Reason = std::string;
+
+Reason fits_box(const std::string& text, std::size_t box) {
+    return text.size() <= box ? Reason()
+                              : "longer than its box holds (" + std::to_string(box) +
+                                    (box == NumericBox ? " characters)" : " bytes)");
+}
+
+// The list entry whose value is value, or -1.
+template <typename T, int N, typename Show>
+int entry_of(const T (&table)[N], const std::string& value, Show show) {
+    for (int i = 0; i < N; ++i)
+        if (value == std::to_string(show(table[i])))
+            return i;
+    return -1;
+}
+
+template <typename T, int N, typename Show> Reason not_one_of(const T (&table)[N], Show show) {
+    Reason reason = "not one of";
+    for (int i = 0; i < N; ++i)
+        reason += (i ? ", " : " ") + std::to_string(show(table[i]));
+    return reason;
 }
 
 // "A,B" into two parts.
@@ -65,70 +92,101 @@ bool split_pair(const std::string& text, std::string& a, std::string& b) {
     return true;
 }
 
-// The kinds of value an option takes, one parser each; false for a value it cannot take.
-// Edits take what the window's edit box would hold of the value.
-
-template <std::string FormSnapshot::*Edit> bool numeric_edit(const std::string& value, Target& t) {
-    t.form.*Edit = as_numeric_edit_reads(value);
+// A position list's index: centred, left or top, right or bottom.
+bool position_index(const std::string& text, int& index) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '2')
+        return false;
+    index = text[0] - '0';
     return true;
 }
 
-template <std::string FormSnapshot::*Edit> bool text_edit(const std::string& value, Target& t) {
-    t.form.*Edit = as_text_edit_reads(value);
-    return true;
+// The kinds of value an option takes, one reader each. An edit takes the text as typed (the
+// checks of a run judge it, as they judge the window's); a list takes one of its entries.
+
+template <std::string FormSnapshot::*Edit>
+Reason numeric_edit(const std::string& value, Target& t) {
+    t.form.*Edit = value;
+    return fits_box(value, NumericBox);
 }
 
-template <std::string FormSnapshot::*Edit> bool path_edit(const std::string& value, Target& t) {
-    t.form.*Edit = as_text_edit_reads(t.to_program_path(value));
-    return true;
+template <std::string FormSnapshot::*Edit> Reason text_edit(const std::string& value, Target& t) {
+    t.form.*Edit = value;
+    return fits_box(value, TextBox);
 }
 
-template <int FormSnapshot::*List> bool list_index(const std::string& value, Target& t) {
-    return parse_index(value, t.form.*List);
+Reason image_file(const std::string& value, Target& t) {
+    t.form.image_edit = t.env.program_path(value);
+    if (Reason reason = fits_box(t.form.image_edit, TextBox); !reason.empty())
+        return reason;
+    return t.env.file_exists(t.form.image_edit) ? Reason() : "no such file";
+}
+
+int quality_shown(int quality) {
+    return quality;
+}
+int percent_shown(float opacity) {
+    return static_cast<int>(std::lround(opacity * 100));
+}
+
+Reason quality(const std::string& value, Target& t) {
+    t.form.quality_combo = entry_of(quality_values, value, quality_shown);
+    return t.form.quality_combo >= 0 ? Reason() : not_one_of(quality_values, quality_shown);
+}
+
+Reason opacity(const std::string& value, Target& t) {
+    t.form.text_opacity_combo = entry_of(opacity_values, value, percent_shown);
+    return t.form.text_opacity_combo >= 0 ? Reason() : not_one_of(opacity_values, percent_shown);
 }
 
 // "H,V": the horizontal and the vertical position list.
 template <int FormSnapshot::*Horz, int FormSnapshot::*Vert>
-bool index_pair(const std::string& value, Target& t) {
+Reason position_pair(const std::string& value, Target& t) {
     std::string horz, vert;
-    return split_pair(value, horz, vert) && parse_index(horz, t.form.*Horz) &&
-           parse_index(vert, t.form.*Vert);
+    if (split_pair(value, horz, vert) && position_index(horz, t.form.*Horz) &&
+        position_index(vert, t.form.*Vert))
+        return {};
+    return "not H,V with each 0, 1 or 2";
 }
 
 // "X,Y": the horizontal and the vertical margin edit.
 template <std::string FormSnapshot::*Horz, std::string FormSnapshot::*Vert>
-bool margin_pair(const std::string& value, Target& t) {
+Reason margin_pair(const std::string& value, Target& t) {
     std::string horz, vert;
     if (!split_pair(value, horz, vert))
-        return false;
-    t.form.*Horz = as_numeric_edit_reads(horz);
-    t.form.*Vert = as_numeric_edit_reads(vert);
-    return true;
+        return "not X,Y";
+    t.form.*Horz = horz;
+    t.form.*Vert = vert;
+    return fits_box(horz.size() > vert.size() ? horz : vert, NumericBox);
 }
 
 // Degrees as the rotation list offers them.
-bool rotation(const std::string& value, Target& t) {
+Reason rotation(const std::string& value, Target& t) {
     t.form.rotate_combo = value == "90" ? 0 : value == "180" ? 1 : value == "270" ? 2 : -1;
-    return t.form.rotate_combo >= 0;
+    return t.form.rotate_combo >= 0 ? Reason() : "not one of 90, 180, 270";
 }
 
-bool font_name(const std::string& value, Target& t) {
-    return copy_to_field(t.font.fontName, value.data(), value.size());
+Reason font_name(const std::string& value, Target& t) {
+    if (!copy_to_field(t.font.fontName, value.data(), value.size()))
+        return "longer than a face name (31 bytes)";
+    return t.env.font_installed(value) ? Reason() : "no such font";
 }
 
-bool font_size(const std::string& value, Target& t) {
-    return parse_index(value, t.font.fontSize);
+// The sizes the font dialog offers.
+Reason font_size(const std::string& value, Target& t) {
+    const auto size = is_digits(value.c_str()) ? parse_decimal(value) : std::nullopt;
+    if (!size || *size < 8 || *size > 72)
+        return "not a size from 8 to 72";
+    t.font.fontSize = *size;
+    return {};
 }
 
-bool font_color(const std::string& value, Target& t) {
+Reason font_color(const std::string& value, Target& t) {
     uint32_t rgb;
     if (!parse_html_color(value, rgb))
-        return false;
+        return "not #rrggbb";
     set_font_color(t.font, rgb);
-    return true;
+    return {};
 }
-
-// Switches without a value, one setter each.
 
 template <bool FormSnapshot::*Check, bool On> void check_box(Target& t) {
     t.form.*Check = On;
@@ -138,51 +196,67 @@ template <int32_t FontSpec::*Style> void font_style(Target& t) {
     t.font.*Style = 1;
 }
 
-void answer_yes(Target& t) {
-    t.command.yes = true;
-}
-
-void show_help(Target& t) {
-    t.command.help = true;
-}
-
-// One row per option: an option with a value ticks the check box that switches its group on (if
-// any) and reads the value; a switch only sets.
+// One row per option that sets a value: an option with a value ticks the check box that
+// switches its group on (if any) and reads the value; a switch only sets.
 struct Option {
     const char* name;
     bool FormSnapshot::*ticks;
-    bool (*read)(const std::string& value, Target& t);
+    Reason (*read)(const std::string& value, Target& t);
     void (*set)(Target& t);
 };
 
 using Form = FormSnapshot;
 const Option Options[] = {
     {"--width", &Form::width_check, numeric_edit<&Form::width_edit>, nullptr},
-    {"--quality", &Form::quality_check, list_index<&Form::quality_combo>, nullptr},
+    {"--quality", &Form::quality_check, quality, nullptr},
     {"--no-quality", nullptr, nullptr, check_box<&Form::quality_check, false>},
     {"--rotate", &Form::rotate_check, rotation, nullptr},
     {"--subfolders", nullptr, nullptr, check_box<&Form::subfolders_check, true>},
     {"--text", &Form::text_watermark_check, text_edit<&Form::text_edit>, nullptr},
-    {"--text-opacity", nullptr, list_index<&Form::text_opacity_combo>, nullptr},
-    {"--text-pos", nullptr, index_pair<&Form::text_horz_combo, &Form::text_vert_combo>, nullptr},
+    {"--text-opacity", nullptr, opacity, nullptr},
+    {"--text-pos", nullptr, position_pair<&Form::text_horz_combo, &Form::text_vert_combo>, nullptr},
     {"--text-margins", nullptr, margin_pair<&Form::text_horz_edit, &Form::text_vert_edit>, nullptr},
     {"--font", nullptr, font_name, nullptr},
     {"--font-size", nullptr, font_size, nullptr},
     {"--font-color", nullptr, font_color, nullptr},
     {"--bold", nullptr, nullptr, font_style<&FontSpec::isWeight>},
     {"--italic", nullptr, nullptr, font_style<&FontSpec::isItalic>},
-    {"--image", &Form::image_watermark_check, path_edit<&Form::image_edit>, nullptr},
-    {"--image-pos", nullptr, index_pair<&Form::image_horz_combo, &Form::image_vert_combo>, nullptr},
+    {"--image", &Form::image_watermark_check, image_file, nullptr},
+    {"--image-pos", nullptr, position_pair<&Form::image_horz_combo, &Form::image_vert_combo>,
+     nullptr},
     {"--image-margins", nullptr, margin_pair<&Form::image_horz_edit, &Form::image_vert_edit>,
      nullptr},
-    {"--yes", nullptr, nullptr, answer_yes},
-    {"--help", nullptr, nullptr, show_help},
 };
 
 const Option* find_option(const std::string& name) {
     const auto* option = std::find_if(std::begin(Options), std::end(Options),
                                       [&](const Option& o) { return name == o.name; });
     return option == std::end(Options) ? nullptr : option;
+}
+
+// The switches that shape the run rather than set a value; --settings takes the file.
+bool read_run_switch(const std::string& arg, const std::vector<std::string>& args, std::size_t& i,
+                     BatchCommand& command, const ArgumentEnvironment& env) {
+    if (arg == "--help")
+        command.help = true;
+    else if (arg == "--yes")
+        command.yes = true;
+    else if (arg == "--save")
+        command.save = true;
+    else if (arg == "--defaults" || arg == "--settings") {
+        if (command.start != StartingSettings::ConfigDat)
+            command.error = "--defaults and --settings exclude each other";
+        else if (arg == "--defaults")
+            command.start = StartingSettings::Defaults;
+        else if (i + 1 == args.size())
+            command.error = arg + " needs a value";
+        else {
+            command.start = StartingSettings::File;
+            command.settings_file = env.program_path(args[++i]);
+        }
+    } else
+        return false;
+    return true;
 }
 
 bool is_option(const std::string& arg) {
@@ -205,45 +279,48 @@ bool parse_html_color(const std::string& text, uint32_t& rgb) {
     return true;
 }
 
-BatchCommand apply_batch_arguments(const std::vector<std::string>& args, FormSnapshot& form,
-                                   FontSpec& font,
-                                   std::string (*to_program_path)(const std::string&)) {
+BatchCommand parse_batch_command(const std::vector<std::string>& args,
+                                 const ArgumentEnvironment& env) {
     BatchCommand command;
-    Target target{form, font, command, to_program_path};
-    std::vector<std::string> folders;
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    for (std::size_t i = 0; i < args.size() && command.error.empty(); ++i) {
         const std::string& arg = args[i];
-        if (!is_option(arg)) {
-            folders.push_back(arg);
+        if (!is_option(arg))
+            command.folders.push_back(arg);
+        else if (read_run_switch(arg, args, i, command, env))
             continue;
-        }
-        const Option* option = find_option(arg);
-        if (!option) {
+        else if (const Option* option = find_option(arg); !option)
             command.error = "unknown option " + arg;
-            return command;
-        }
-        if (option->set) {
-            option->set(target);
+        else if (option->set)
+            command.options.push_back({arg, {}});
+        else if (i + 1 == args.size())
+            command.error = arg + " needs a value";
+        else
+            command.options.push_back({arg, args[++i]});
+    }
+    if (command.error.empty() && !command.help && command.folders.size() != 2)
+        command.error = "give SOURCE and TARGET";
+    return command;
+}
+
+std::string apply_batch_options(const BatchCommand& command, FormSnapshot& form, FontSpec& font,
+                                const ArgumentEnvironment& env) {
+    Target target{form, font, env};
+    for (const OptionArgument& given : command.options) {
+        const Option& option = *find_option(given.name);
+        if (option.set) {
+            option.set(target);
             continue;
         }
-        if (i + 1 == args.size()) {
-            command.error = arg + " needs a value";
-            return command;
-        }
-        if (option->ticks)
-            form.*option->ticks = true;
-        if (!option->read(args[++i], target)) {
-            command.error = "bad value for " + arg + ": " + args[i];
-            return command;
-        }
+        if (option.ticks)
+            form.*option.ticks = true;
+        if (const Reason reason = option.read(given.value, target); !reason.empty())
+            return given.name + " " + given.value + ": " + reason;
     }
-    if (command.help)
-        return command;
-    if (folders.size() != 2) {
-        command.error = "give SOURCE and TARGET";
-        return command;
+    std::string* folders[] = {&form.source_folder_edit, &form.target_folder_edit};
+    for (int i = 0; i < 2; ++i) {
+        *folders[i] = env.program_path(command.folders[i]);
+        if (const Reason reason = fits_box(*folders[i], TextBox); !reason.empty())
+            return command.folders[i] + ": " + reason;
     }
-    form.source_folder_edit = as_text_edit_reads(to_program_path(folders[0]));
-    form.target_folder_edit = as_text_edit_reads(to_program_path(folders[1]));
-    return command;
+    return {};
 }

@@ -8,18 +8,47 @@
 
 extern const char batch_usage[];
 
-// What the command line asks for. Paths and texts are as given (code page 936).
-struct BatchCommand {
-    bool help = false;
-    bool yes = false;  // answer Yes to the questions
-    std::string error; // not empty when the command line is wrong
+// What reading the options asks of the system.
+class ArgumentEnvironment {
+  public:
+    virtual ~ArgumentEnvironment() = default;
+    // A path argument as the program works with it: absolute, a Windows path.
+    virtual std::string program_path(const std::string& argument) const = 0;
+    virtual bool file_exists(const std::string& path) const = 0;
+    // Whether the font dialog would offer this face.
+    virtual bool font_installed(const std::string& face) const = 0;
 };
 
-// Applies the options and the two folder arguments to form (as start-up left it) and to the
-// font of settings. to_program_path turns a path argument into the program's form of it.
-BatchCommand apply_batch_arguments(const std::vector<std::string>& args, FormSnapshot& form,
-                                   FontSpec& font,
-                                   std::string (*to_program_path)(const std::string&));
+// Where a run's settings start from.
+enum class StartingSettings { ConfigDat, Defaults, File };
+
+// One option with its value (empty for a switch), as given.
+struct OptionArgument {
+    std::string name;
+    std::string value;
+};
+
+// The command line split up. Paths and texts are code page 936.
+struct BatchCommand {
+    bool help = false;
+    bool yes = false;  // Yes to the overwrite question
+    bool save = false; // the checked settings go back to the file they came from
+    StartingSettings start = StartingSettings::ConfigDat;
+    std::string settings_file; // with StartingSettings::File, as the program works with it
+    std::vector<OptionArgument> options;
+    std::vector<std::string> folders; // SOURCE and TARGET as given
+    std::string error;                // not empty when the command line is wrong
+};
+
+// Splits args into the switches that shape the run and the options that set its values.
+BatchCommand parse_batch_command(const std::vector<std::string>& args,
+                                 const ArgumentEnvironment& env);
+
+// Applies the options and the two folders to form (as start-up left it from the starting
+// settings) and to font. A value the window would cut or could not show is refused: the text
+// says why, and nothing is to run.
+std::string apply_batch_options(const BatchCommand& command, FormSnapshot& form, FontSpec& font,
+                                const ArgumentEnvironment& env);
 
 // "#rrggbb" (any letter case) as the font dialog's 0x00BBGGRR colour; false when malformed.
 bool parse_html_color(const std::string& text, uint32_t& rgb);

@@ -1,5 +1,7 @@
 // ombrel-batch: the batch of the Ombrel window without a window, for automation, benchmarks
 // and tests. Messages and log lines go to the console in UTF-8.
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,46 +10,133 @@
 
 #include "base/encoding.h"
 #include "base/program.h"
+#include "base/text.h"
 #include "core/batch_run.h"
 #include "imaging/text_watermark.h"
+#include "platform/file_system.h"
 #include "platform/library_path.h"
 #include "settings/config_file.h"
 #include "ui/console/batch_options.h"
 
 namespace {
 
-void print(const std::string& gbk_text) {
-    std::fputs(gbk_to_utf8(gbk_text).c_str(), stdout);
+using Clock = std::chrono::steady_clock;
+
+void print(const std::string& gbk_text, FILE* stream = stdout) {
+    std::fputs(gbk_to_utf8(gbk_text).c_str(), stream);
+    std::fflush(stream);
 }
 
-// Answers every question the same way and shows everything as lines of text.
+double seconds_since(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Where the file names point: relative paths from the directory the command was started in,
+// Unix paths under Wine.
+class SystemArguments : public ArgumentEnvironment {
+  public:
+    std::string program_path(const std::string& argument) const override {
+        const std::string path = ::program_path(argument.c_str());
+        return path.empty() ? path : full_path(path.c_str());
+    }
+    bool file_exists(const std::string& path) const override { return ::file_exists(path.c_str()); }
+    bool font_installed(const std::string& face) const override;
+};
+
+int CALLBACK note_face(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// The faces the system enumerates are those the font dialog lists.
+bool SystemArguments::font_installed(const std::string& face) const {
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    if (!copy_to_field(wanted.lfFaceName, face.data(), face.size()))
+        return false;
+    const HDC screen = GetDC(nullptr);
+    bool found = false;
+    EnumFontFamiliesExA(screen, &wanted, note_face, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// Progress goes to standard error while that is a terminal: redirected, the output holds the
+// lines of the run and nothing else.
+bool error_is_terminal() {
+    return GetFileType(GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_CHAR;
+}
+
+// Answers the overwrite question as told, shows everything else as lines of text, and keeps
+// the settings only when told to.
 class ConsoleHost : public BatchHost {
   public:
-    explicit ConsoleHost(bool yes) : yes_(yes) {}
+    ConsoleHost(bool yes, std::string settings_file)
+        : yes_(yes), settings_file_(std::move(settings_file)), progress_(error_is_terminal()) {}
 
     void show_message(const char* text, const char* caption, MessageIcon) override {
-        print(std::string("[") + caption + "] " + text + "\n");
+        line(std::string("[") + caption + "] " + text);
     }
     bool ask_yes_no(const char* text, const char* caption) override {
-        print(std::string("[") + caption + "] " + text + (yes_ ? " Yes\n" : " No\n"));
+        line(std::string("[") + caption + "] " + text + (yes_ ? " Yes" : " No"));
         return yes_;
     }
     void set_progress_range(int) override {}
     void set_progress_position(int) override {}
-    void append_log_line(const char* line) override { print(std::string(line) + "\n"); }
-    void open_folder(const char*) override {}            // a console run opens no window
-    void hand_back_settings(const Settings&) override {} // the run's record is its own
+    void append_log_line(const char* text) override { line(text); }
+    void begin_image(const char* name) override;
+    void save_settings(const Settings& checked) override {
+        if (!settings_file_.empty() && !write_config_file(settings_file_.c_str(), checked))
+            line("保存设置到 " + settings_file_ + " 出错");
+    }
+    void offer_target_folder(const char*, const char*) override {} // a console opens no window
+    void hand_back_settings(const Settings&) override {}           // the run's record is its own
     void restore_controls() override {}
     void request_focus(FormControl) override {}
 
+    // A line of output, after the progress line has made way for it.
+    void line(const std::string& text) {
+        clear_progress();
+        print(text + "\n");
+    }
+
   private:
+    void clear_progress() {
+        if (shown_ > 0)
+            print("\r" + std::string(shown_, ' ') + "\r", stderr);
+        shown_ = 0;
+    }
+
     bool yes_;
+    std::string settings_file_; // empty: the settings are not kept
+    bool progress_;
+    Clock::time_point start_ = Clock::now();
+    int begun_ = 0;
+    std::size_t shown_ = 0; // columns of the progress line on the terminal
 };
 
-int exit_status(BatchEnd end) {
-    switch (end) {
+// The count, the rate so far and the image's name, within 79 columns: a double-byte character
+// of code page 936 takes two bytes and two columns alike.
+void ConsoleHost::begin_image(const char* name) {
+    ++begun_;
+    if (!progress_)
+        return;
+    char head[64];
+    std::snprintf(head, sizeof head, "第 %d 个图片  %.1f 个/秒  ", begun_,
+                  (begun_ - 1) / std::max(seconds_since(start_), 1e-3));
+    std::string text = std::string(head) + name;
+    text.resize(gbk_prefix_length(text.data(), text.size(), 79));
+    const std::size_t width = text.size();
+    if (width < shown_)
+        text += std::string(shown_ - width, ' ');
+    print("\r" + text, stderr);
+    shown_ = std::max(shown_, width);
+}
+
+int exit_status(const BatchOutcome& outcome) {
+    switch (outcome.end) {
     case BatchEnd::Completed:
-        return 0;
+        return outcome.failed > 0 ? 4 : 0;
     case BatchEnd::Refused:
         return 1;
     case BatchEnd::Cancelled:
@@ -58,36 +147,70 @@ int exit_status(BatchEnd end) {
     return 3;
 }
 
-std::string program_path_argument(const std::string& argument) {
-    return program_path(argument.c_str());
+int usage_error(const std::string& error) {
+    print("ombrel-batch: " + error + " (see --help)\n", stderr);
+    return 64;
+}
+
+// The settings a run starts from; false when a settings file cannot be read. A missing
+// config.dat gives the defaults, as the window's first start does, but is not written.
+bool starting_settings(const BatchCommand& command, Settings& settings) {
+    settings = default_settings();
+    switch (command.start) {
+    case StartingSettings::ConfigDat:
+        read_config_file(program_file_path("config.dat").c_str(), settings);
+        return true;
+    case StartingSettings::Defaults:
+        return true;
+    case StartingSettings::File:
+        break;
+    }
+    return read_config_file(command.settings_file.c_str(), settings);
+}
+
+std::string file_to_save(const BatchCommand& command) {
+    if (!command.save)
+        return {};
+    return command.start == StartingSettings::File ? command.settings_file
+                                                   : program_file_path("config.dat");
+}
+
+std::string summary(const BatchOutcome& outcome, double seconds) {
+    char text[160];
+    std::snprintf(text, sizeof text, "已处理 %d 个图片，失败 %d 个，跳过 %d 个，用时 %.1f 秒",
+                  outcome.written, outcome.failed, outcome.skipped, seconds);
+    return text;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     find_program_folder();
-    SetCurrentDirectoryA(ProgramFolder);
-    Settings settings{};
-    if (!load_config(settings)) {
-        print("读取配置信息出错\n");
-        return 3;
-    }
-    FormSnapshot form = form_after_startup(settings);
+    const SystemArguments system;
     const BatchCommand command =
-        apply_batch_arguments(std::vector<std::string>(argv + 1, argv + argc), form, settings.font,
-                              program_path_argument);
+        parse_batch_command(std::vector<std::string>(argv + 1, argv + argc), system);
+    if (!command.error.empty())
+        return usage_error(command.error);
     if (command.help) {
         std::fputs(batch_usage, stdout);
         return 0;
     }
-    if (!command.error.empty()) {
-        std::fprintf(stderr, "ombrel-batch: %s\n\n%s", gbk_to_utf8(command.error).c_str(),
-                     batch_usage);
-        return 64;
-    }
+    Settings settings;
+    if (!starting_settings(command, settings))
+        return usage_error("--settings " + command.settings_file + ": cannot be read");
+    FormSnapshot form = form_after_startup(settings);
+    if (const std::string error = apply_batch_options(command, form, settings.font, system);
+        !error.empty())
+        return usage_error(error);
+
+    // Every path of the command line is absolute by now; a relative path stored in the settings
+    // means what it means to the window, whose current directory is the program folder.
+    SetCurrentDirectoryA(ProgramFolder);
     build_font_paths();
-    ConsoleHost host(command.yes);
+    ConsoleHost host(command.yes, file_to_save(command));
+    const Clock::time_point start = Clock::now();
     const BatchOutcome outcome = run_batch(form, settings, host);
-    std::fflush(stdout);
-    return exit_status(outcome.end);
+    if (outcome.end != BatchEnd::Refused)
+        host.line(summary(outcome, seconds_since(start)));
+    return exit_status(outcome);
 }

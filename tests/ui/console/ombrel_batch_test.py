@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 # ombrel-batch on real pictures: the files a run writes, their pixels, its lines and its exit
 # status, one run per row. Usage: ombrel_batch_test.py STAGED_PROGRAM_FOLDER WITH_WINE
-import os, shlex, shutil, subprocess, sys, tempfile, time, zlib
+import os, re, shlex, shutil, subprocess, sys, tempfile, time, zlib
 
-stage, with_wine = sys.argv[1:3]
+stage, with_wine = map(os.path.abspath, sys.argv[1:3])
 root = tempfile.mkdtemp(prefix='ombrel-batch-')
 program = os.path.join(root, '嘰 Ombrel')  # the trail byte of 嘰 is 0x5C, a backslash
 shutil.copytree(stage, program, symlinks=True)
@@ -56,82 +56,117 @@ def near(shown, expected):
     return shown is not None and all(abs(a - b) <= 40 for a, b in zip(shown, expected))
 
 
-# A source folder of the row's own; each file is (name, recipe or bytes).
+# A source folder of the row's own; each file is (name, recipe, bytes or maker).
 def source(name, *files):
     for file, content in files:
         if isinstance(content, bytes):
             write(at(name, file), content)
-        elif content == 'bomb':
-            bomb(at(name, file))
+        elif callable(content):
+            content(at(name, file))
         else:
             picture(at(name, file), *shlex.split(content))
     return at(name)
 
 
+def config(name, text):
+    write(os.path.join(program, name), text.encode())
+
+
 HALF = "-size 40x20 xc:none -fill red -draw 'rectangle 20,0 39,19'"
+PHOTO = '-size 400x300 gradient:red-blue -quality 90'
+picture(at('mark.png'), '-size', '20x10', 'xc:red')
+CONFIG = os.path.join(program, 'config.dat')
 ROWS = [
     ('every kind of source, flat', lambda: source(
         'kinds', ('a.jpg', '-size 1000x600 xc:green -quality 95'), ('b.png', HALF),
         ('c.gif', HALF), ('d.gif', '-delay 20 -size 8x8 xc:red xc:blue'),
         ('e.jpg', b'not an image'), ('f.jpg', b'<svg width="4" height="4"/>'),
-        ('q80.jpg', '-size 20x20 xc:gray -quality 80'), ('big.png', 'bomb'), ('big.jpg', 'bomb'),
-        ('sub/x.jpg', '-size 8x8 xc:red')), ['--width', '750'], 0,
+        ('q80.jpg', '-size 20x20 xc:gray -quality 80'), ('big.png', bomb), ('big.jpg', bomb),
+        ('sub/x.jpg', '-size 8x8 xc:red')), ['--width', '750'], 4,
      ['\\d.gif ,这是一个gif动画图片', '读取 ', '\\e.jpg 出错', '\\f.jpg 出错', '\\big.png 出错',
-      '\\big.jpg 出错', '处理完成 4 个图片'],
+      '\\big.jpg 出错', (4, 4, 1)],
      [('size', 'a.jpg', '750 450'), ('quality', 'a.jpg', '90'), ('quality', 'q80.jpg', '80'),
       ('colour', 'b.png.jpg', (2, 2, 16, 16), WHITE), ('colour', 'b.png.jpg', (22, 2, 16, 16), RED),
       ('colour', 'c.gif.jpg', (2, 2, 16, 16), WHITE), ('absent', 'd.gif.jpg'),
       ('absent', 'e.jpg'), ('absent', 'sub')]),
     ('a shrink on load gives the exact height', lambda: source(
         'odd', ('wide.jpg', '-size 2800x2007 xc:orange'), ('tall.jpg', '-size 1601x4803 xc:teal')),
-     ['--width', '700'], 0, ['处理完成 2 个图片'],
+     ['--width', '700'], 0, [(2, 0, 0)],
      [('size', 'wide.jpg', '700 501'), ('size', 'tall.jpg', '700 2100')]),
     ('the folder tree is mirrored, names with 0x5C included', lambda: source(
         '嘰', ('top.jpg', '-size 8x8 xc:red'), ('a/mid.png', '-size 8x8 xc:red'),
         ('a/嘰/deep.jpg', '-size 8x8 xc:red'), ('.hidden/no.jpg', '-size 8x8 xc:red')),
-     ['--subfolders'], 0, ['处理完成 3 个图片'],
+     ['--subfolders'], 0, [(3, 0, 0)],
      [('size', 'top.jpg', '8 8'), ('size', 'a/mid.png.jpg', '8 8'),
       ('size', 'a/嘰/deep.jpg', '8 8'), ('absent', '.hidden')]),
     ('no to the overwrite question keeps the older result', lambda: (
         write(at('no-out', 'a.jpg'), b'older'), source('no', ('a.jpg', '-size 8x8 xc:red')))[1],
-     [], 2, ['你取消了本次图片处理'], [('content', 'a.jpg', b'older')]),
-    ('yes replaces the sources in place after a quarter turn, no partial file left', lambda: source(
+     [], 2, ['你取消了本次图片处理', (0, 0, 0)], [('content', 'a.jpg', b'older')]),
+    ('yes replaces the sources in place after a quarter turn, and opens nothing', lambda: source(
         'in-place', ('a.jpg', '-size 100x50 xc:red'), ('c.png', '-size 100x50 xc:red')),
-     ['--yes', '--rotate', '90', '--width', '40', 'SAME'], 0, ['处理完成 2 个图片'],
+     ['--yes', '--rotate', '90', '--width', '40', 'SAME'], 0, [(2, 0, 0)],
      [('size', 'a.jpg', '40 80'), ('size', 'c.png.jpg', '40 80'), ('size', 'c.png', '100 50'),
-      ('files', ['a.jpg', 'c.png', 'c.png.jpg'])]),
+      ('files', ['a.jpg', 'c.png', 'c.png.jpg']), ('no line', '打开目标文件夹')]),
     ('a failed write is logged and not counted', lambda: (
         os.makedirs(at('blocked-out', 'b.jpg')), source(
             'blocked', ('a.jpg', '-size 8x8 xc:red'), ('b.jpg', '-size 8x8 xc:red')))[1],
-     ['--yes'], 0, ['保存 ', '\\b.jpg 出错', '处理完成 1 个图片'],
+     ['--yes'], 4, ['保存 ', '\\b.jpg 出错', (1, 1, 0)],
      [('size', 'a.jpg', '8 8'), ('files', ['a.jpg', 'b.jpg'])]),
     ('a mirror that cannot be made ends the run', lambda: (
         write(at('mirror-out', 'a'), b'a file'), source('mirror', ('a/x.jpg', '-size 8x8 xc:red')))[1],
-     ['--subfolders'], 3, ['创建图片处理后保存到的文件夹时出错'], []),
+     ['--subfolders'], 3, ['创建图片处理后保存到的文件夹时出错', (0, 0, 0)], []),
     ('a target inside the source tree is refused', lambda: source(
         'inside', ('x.jpg', '-size 8x8 xc:red')), ['--subfolders', 'INSIDE'], 1,
      ['不能将处理后的图片保存到图片源文件夹中的子文件夹里'], []),
     ('Chinese text in a face without Chinese is refused', lambda: source(
         'latin', ('x.jpg', '-size 8x8 xc:red')), ['--text', '店铺', '--font', 'DejaVu Sans'], 1,
      ['当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。'], []),
-    ('a bad option', lambda: at('none'), ['--rotate', '45'], 64, [], []),
+    ('--width 0 is refused as the window refuses it', lambda: at('latin'), ['--width', '0'], 1,
+     ['图片宽取值范围: 1 - 9999'], []),
     ('Chinese text in blue at the bottom right', lambda: source(
         'text', ('a.jpg', '-size 300x100 xc:#ffffe0')),
      ['--text', '店铺', '--font', 'WenQuanYi Zen Hei', '--font-size', '30', '--font-color',
-      '#0000ff', '--text-pos', '2,2', '--text-margins', '10,10'], 0, ['处理完成 1 个图片'],
+      '#0000ff', '--text-pos', '2,2', '--text-margins', '10,10'], 0, [(1, 0, 0)],
      [('least', 'a.jpg', (150, 50, 140, 40), (0, 0, 224)), ('least', 'a.jpg', (0, 0, 150, 100), PALE)]),
+    ('paths relative to where it is started', lambda: source(
+        'rel', ('a.jpg', '-size 200x100 xc:#ffffe0')),
+     ['--image', 'mark.png', '--image-pos', '1,1', '--image-margins', '10,5', 'RELATIVE'], 0,
+     [(1, 0, 0)], [('colour', 'a.jpg', (13, 8, 14, 4), RED)]),
+    ('a run starts from config.dat and leaves it alone', lambda: (
+        config('config.dat', 'quanlity=6\n'), source('stored', ('a.jpg', PHOTO + ' -quality 95')))[1],
+     [], 0, [(1, 0, 0)], [('quality', 'a.jpg', '70'), ('content', CONFIG, b'quanlity=6\n')]),
+    ('--defaults starts from the defaults', lambda: (
+        config('config.dat', 'quanlity=6\n'), at('stored'))[1], ['--defaults', '--yes'], 0,
+     [(1, 0, 0)], [('quality', 'a.jpg', '90'), ('content', CONFIG, b'quanlity=6\n')]),
+    ('--save keeps the run in config.dat, its quality a JPEG quality', lambda: at('stored'),
+     ['--save', '--quality', '85', '--yes'], 0, [(1, 0, 0)],
+     [('quality', 'a.jpg', '85'), ('holds', CONFIG, 'quanlity=3\r\n')]),
+    ('--settings FILE --save keeps the run in FILE', lambda: (
+        config('config.dat', 'quanlity=6\n'), write(at('other.dat'), b'quanlity=8\n'), at('stored'))[2],
+     ['--settings', at('other.dat'), '--save', '--width', '40', '--yes'], 0, [(1, 0, 0)],
+     [('quality', 'a.jpg', '60'), ('holds', at('other.dat'), 'width=40\r\nquanlity=8\r\n'),
+      ('content', CONFIG, b'quanlity=6\n')]),
+    ('progress goes to a terminal, the lines to the output', lambda: at('stored'),
+     ['--yes', 'TERMINAL'], 0, [(1, 0, 0)], [('terminal', '个/秒  a.jpg')]),
 ]
 # The watermark image at three places that between them take every side of both axes: red
 # inside its box, the source's colour just left of it.
-picture(at('mark.png'), '-size', '20x10', 'xc:red')
 for pos, (x, y) in [('1,2', (10, 85)), ('0,0', (90, 45)), ('2,1', (170, 5))]:
     ROWS.append((f'the watermark image at {pos}', lambda pos=pos: source(
         'mark' + pos, ('a.jpg', '-size 200x100 xc:#ffffe0')),
         ['--image', at('mark.png'), '--image-pos', pos, '--image-margins', '10,5'], 0, [],
         [('colour', 'a.jpg', (x + 3, y + 3, 14, 4), RED), ('colour', 'a.jpg', (x - 6, y, 3, 10), PALE)]))
+# What the window would cut or cannot show is a usage error: one line, nothing run.
+for args, says in [(['--width', '99999'], '--width 99999'), (['--rotate', '45'], '--rotate 45'),
+                   (['--quality', '87'], '100, 95, 90, 85, 80, 75, 70, 65, 60, 55, 50'),
+                   (['--text-opacity', '55'], '100, 90, 80'), (['--text-pos', '9,9'], '9,9'),
+                   (['--text-margins', '5,12345'], '5,12345'), (['--image', 'none.png'], 'no such file'),
+                   (['--font', 'No Such Face'], 'no such font')]:
+    ROWS.append((f'usage error: {" ".join(args)}', lambda: at('latin'), args, 64,
+                 [says, 'see --help'], [('one line',)]))
 
 
-def check(kind, out, *args):
+def check(kind, out, output, *args):
     path = os.path.join(out, args[0]) if args and isinstance(args[0], str) else out
     if kind == 'size':
         return facts(path, '%w %h') == args[1]
@@ -145,30 +180,64 @@ def check(kind, out, *args):
         return not os.path.exists(path)
     if kind == 'content':
         return open(path, 'rb').read() == args[1]
+    if kind == 'holds':
+        return args[1] in open(path, encoding='ascii', newline='').read()
     if kind == 'files':
         return sorted(os.listdir(out)) == args[0]
+    if kind == 'no line':
+        return args[0] not in output
+    if kind == 'one line':
+        return len(output.strip().splitlines()) == 1
+    if kind == 'terminal':
+        return args[0] in terminal
     raise ValueError(kind)
 
 
+# Runs ombrel-batch on src into out; TERMINAL puts its standard error on a terminal of its own
+# (the terminal's text is kept), RELATIVE names the folders relative to where it starts.
+def run_batch(options, src, out):
+    global terminal
+    how = options[-1] if options and options[-1] in ('TERMINAL', 'RELATIVE') else ''
+    program_args = [os.path.join(program, 'ombrel-batch.exe'), *options[:len(options) - bool(how)]]
+    if how == 'RELATIVE':
+        return subprocess.run([with_wine, *program_args, os.path.basename(src), os.path.basename(out)],
+                              capture_output=True, text=True, timeout=120, cwd=root)
+    if how != 'TERMINAL':
+        return subprocess.run([with_wine, *program_args, src, out], capture_output=True, text=True,
+                              timeout=120)
+    inner = f'. {shlex.quote(os.path.join(os.path.dirname(with_wine), "env"))}; ombrel_prefix test; ' \
+            f'exec "$@" >{shlex.quote(at("output"))} </dev/null'
+    run = subprocess.run(['script', '-qec', shlex.join(['bash', '-c', inner, 'bash', *program_args,
+                                                         src, out]), '/dev/null'],
+                         capture_output=True, text=True, timeout=120)
+    terminal, run.stdout = run.stdout, open(at('output')).read()
+    return run
+
+
 failed = 0
+summary = '已处理 {} 个图片，失败 {} 个，跳过 {} 个，用时 [0-9.]+ 秒'
 for name, setup, options, status, lines, checks in ROWS:
+    if os.path.exists(CONFIG):
+        os.remove(CONFIG)
     src = setup()
     out = {'SAME': src, 'INSIDE': os.path.join(src, 'out')}.get(options[-1] if options else '',
                                                                 src + '-out')
     options = [o for o in options if o not in ('SAME', 'INSIDE')]
-    if os.path.exists(os.path.join(program, 'config.dat')):
-        os.remove(os.path.join(program, 'config.dat'))
     start = time.time()
-    run = subprocess.run([with_wine, os.path.join(program, 'ombrel-batch.exe'), *options, src, out],
-                         capture_output=True, text=True, timeout=120)
+    run = run_batch(options, src, out)
+    output = run.stdout + run.stderr
+    last = output.strip().splitlines()[-1] if output.strip() else ''
     wrong = [f'exit status {run.returncode}'] if run.returncode != status else []
-    wrong += [f'no line with "{line}"' for line in lines if line not in run.stdout]
-    wrong += [f'{kind} {args}' for kind, *args in checks if not check(kind, out, *args)]
+    wrong += ['progress in the output'] if '个/秒' in output else []
+    wrong += [f'no line with "{line}"' for line in lines if isinstance(line, str) and line not in output]
+    wrong += [f'last line not the summary {line}' for line in lines
+              if isinstance(line, tuple) and not re.fullmatch(summary.format(*line), last)]
+    wrong += [f'{kind} {args}' for kind, *args in checks if not check(kind, out, output, *args)]
     print(f'{"FAILED" if wrong else "ok":8}{name} ({time.time() - start:.1f} s)')
     for w in wrong:
         print(f'        {w}')
     if wrong:
-        print(run.stdout + run.stderr)
+        print(output)
     failed += bool(wrong)
 shutil.rmtree(root)
 sys.exit(1 if failed else 0)
