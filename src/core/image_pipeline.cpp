@@ -97,7 +97,11 @@ std::string partial_output_path(const std::string& output_path) {
 // An interrupted write never leaves a truncated result, nor destroys a source that the result
 // replaces.
 bool write_result(MagickWand* image, const std::string& output_path, const std::string& format) {
-    if (MagickSetImageFormat(image, format.c_str()) != MagickTrue)
+    // The type the read found (greyscale, for a grey photograph) outlives the colours drawn on
+    // the picture since, and the writer would take it at its word and drop them. Unset, it is
+    // the writer that looks at the pixels, and a picture still grey is written grey as before.
+    if (MagickSetImageType(image, UndefinedType) != MagickTrue ||
+        MagickSetImageFormat(image, format.c_str()) != MagickTrue)
         return false;
     size_t length = 0;
     const unique_magick_memory<unsigned char> encoded(MagickGetImageBlob(image, &length));

@@ -7,7 +7,6 @@ stage, with_wine = map(os.path.abspath, sys.argv[1:3])
 root = tempfile.mkdtemp(prefix='ombrel-batch-')
 program = os.path.join(root, '嘰 Ombrel')  # the trail byte of 嘰 is 0x5C, a backslash
 shutil.copytree(stage, program, symlinks=True)
-# Sources on a pale yellow: a grey one would keep its greyscale and lose the colours drawn on it.
 RED, WHITE, PALE = (255, 0, 0), (255, 255, 255), (255, 255, 224)
 
 
@@ -86,6 +85,7 @@ ROWS = [
      ['\\d.gif ,这是一个gif动画图片', '读取 ', '\\e.jpg 出错', '\\f.jpg 出错', '\\big.png 出错',
       '\\big.jpg 出错', (4, 4, 1)],
      [('size', 'a.jpg', '750 450'), ('quality', 'a.jpg', '90'), ('quality', 'q80.jpg', '80'),
+      ('channels', 'q80.jpg', 'gray'),
       ('colour', 'b.png.jpg', (2, 2, 16, 16), WHITE), ('colour', 'b.png.jpg', (22, 2, 16, 16), RED),
       ('colour', 'c.gif.jpg', (2, 2, 16, 16), WHITE), ('absent', 'd.gif.jpg'),
       ('absent', 'e.jpg'), ('absent', 'sub')]),
@@ -123,11 +123,13 @@ ROWS = [
      ['当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。'], []),
     ('--width 0 is refused as the window refuses it', lambda: at('latin'), ['--width', '0'], 1,
      ['图片宽取值范围: 1 - 9999'], []),
-    ('Chinese text in blue at the bottom right', lambda: source(
-        'text', ('a.jpg', '-size 300x100 xc:#ffffe0')),
+    ('a greyscale photo keeps blue text and a red watermark image', lambda: source(
+        'grey', ('a.jpg', '-size 300x100 xc:#e0e0e0')),
      ['--text', '店铺', '--font', 'WenQuanYi Zen Hei', '--font-size', '30', '--font-color',
-      '#0000ff', '--text-pos', '2,2', '--text-margins', '10,10'], 0, [(1, 0, 0)],
-     [('least', 'a.jpg', (150, 50, 140, 40), (0, 0, 224)), ('least', 'a.jpg', (0, 0, 150, 100), PALE)]),
+      '#0000ff', '--text-pos', '2,2', '--text-margins', '10,10', '--image', at('mark.png'),
+      '--image-pos', '1,2', '--image-margins', '10,5'], 0, [(1, 0, 0)],
+     [('least', 'a.jpg', (150, 50, 140, 40), (0, 0, 224)), ('colour', 'a.jpg', (13, 88, 14, 4), RED),
+      ('least', 'a.jpg', (40, 0, 100, 100), (224, 224, 224))]),
     ('paths relative to where it is started', lambda: source(
         'rel', ('a.jpg', '-size 200x100 xc:#ffffe0')),
      ['--image', 'mark.png', '--image-pos', '1,1', '--image-margins', '10,5', 'RELATIVE'], 0,
@@ -172,6 +174,8 @@ def check(kind, out, output, *args):
         return facts(path, '%w %h') == args[1]
     if kind == 'quality':
         return facts(path, '%Q') == args[1]
+    if kind == 'channels':  # a grey picture stays as small as one channel keeps it
+        return facts(path, '%[channels]') == args[1]
     if kind == 'colour':
         return near(colour(path, args[1]), args[2])
     if kind == 'least':  # blue ink keeps the least blue at the source's, black would not
