@@ -41,10 +41,30 @@ bool holds_a_picture(MagickWand* wand) {
            MagickGetImageHeight(wand) > 0;
 }
 
+// The decoder's warnings that the picture data ran out before the picture did (a file cut
+// short, a scan broken off): the rest of the picture is grey fill, not the photograph. They sit
+// on the image among harmless ones (extraneous bytes before a marker), in the order they came.
+bool picture_data_ended_early(MagickWand* wand) {
+    const Image* image = GetImageFromMagickWand(wand);
+    if (!image || image->exception.severity == UndefinedException)
+        return false;
+    auto* warnings = static_cast<LinkedListInfo*>(image->exception.exceptions);
+    ResetLinkedListIterator(warnings);
+    while (const auto* warning =
+               static_cast<const ExceptionInfo*>(GetNextValueInLinkedList(warnings))) {
+        const std::string reason = warning->reason ? warning->reason : "";
+        if (reason.rfind("Premature end of JPEG file", 0) == 0 ||
+            reason.find("premature end of data segment") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
-// Some coders answer a damaged file with an empty picture; that is a failed read too. A size
-// hint the library does not take only costs time: the picture is then decoded whole.
+// Some coders answer a damaged file with an empty picture, the JPEG decoder one with its lower
+// part grey; both are failed reads. A size hint the library does not take only costs time: the
+// picture is then decoded whole.
 bool read_image(MagickWand* wand, const char* path, int scale) {
     const char* coder;
     const std::string name = library_name(path, &coder);
@@ -57,7 +77,8 @@ bool read_image(MagickWand* wand, const char* path, int scale) {
             std::to_string(stored.width / scale) + "x" + std::to_string(stored.height / scale);
         MagickSetOption(wand, "jpeg:size", size.c_str());
     }
-    const bool read = MagickReadImage(wand, name.c_str()) == MagickTrue && holds_a_picture(wand);
+    const bool read = MagickReadImage(wand, name.c_str()) == MagickTrue && holds_a_picture(wand) &&
+                      !picture_data_ended_early(wand);
     MagickDeleteOption(wand, "jpeg:size");
     return read;
 }

@@ -6,7 +6,8 @@
 // Reads the file at path (a Windows path in code page 936) into wand. The file's first bytes
 // choose the coder (JPEG, PNG, GIF, BMP or WebP) and the read names it, so nothing else
 // (SVG, MVG, MSL, PostScript, text, ...) is ever interpreted; an image beyond the library's
-// resource limits fails too. False on any failure.
+// resource limits fails too, and so does a picture whose data ends before the picture does.
+// False on any failure.
 // A JPEG is decoded straight at about 1/scale of its size (the JPEG decoder's own scaling, at
 // least 1/scale); other formats ignore the scale.
 bool read_image(MagickWand* wand, const char* path, int scale = 1);

@@ -39,6 +39,18 @@ def bomb(path):
     write(path, bytes(data))
 
 
+# A JPEG of recipe with three bytes before its first quantisation table (a warning the decoder
+# passes over) and/or cut to a part of its length.
+def damaged(recipe, junk=False, keep=1.0):
+    def make(path):
+        picture(path, *shlex.split(recipe))
+        data = open(path, 'rb').read()
+        if junk:
+            data = data.replace(b'\xff\xdb', b'\0\1\2\xff\xdb', 1)
+        write(path, data[:int(len(data) * keep)])
+    return make
+
+
 def facts(path, fmt):
     return subprocess.run(['identify', '-format', fmt, path], capture_output=True,
                           text=True).stdout.strip()
@@ -93,6 +105,12 @@ ROWS = [
         'odd', ('wide.jpg', '-size 2800x2007 xc:orange'), ('tall.jpg', '-size 1601x4803 xc:teal')),
      ['--width', '700'], 0, [(2, 0, 0)],
      [('size', 'wide.jpg', '700 501'), ('size', 'tall.jpg', '700 2100')]),
+    ('a JPEG cut short is a failed read, a harmless warning is not', lambda: source(
+        'damaged', ('whole.jpg', PHOTO), ('half.jpg', damaged(PHOTO, keep=0.5)),
+        ('junk.jpg', damaged(PHOTO, junk=True)), ('junk-half.jpg', damaged(PHOTO, True, 0.5)),
+        ('empty.jpg', b'')), [], 4,
+     ['\\half.jpg 出错', '\\junk-half.jpg 出错', '\\empty.jpg 出错', (2, 3, 0)],
+     [('size', 'junk.jpg', '400 300'), ('absent', 'half.jpg'), ('absent', 'junk-half.jpg')]),
     ('the folder tree is mirrored, names with 0x5C included', lambda: source(
         '嘰', ('top.jpg', '-size 8x8 xc:red'), ('a/mid.png', '-size 8x8 xc:red'),
         ('a/嘰/deep.jpg', '-size 8x8 xc:red'), ('.hidden/no.jpg', '-size 8x8 xc:red')),
