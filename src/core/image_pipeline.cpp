@@ -37,7 +37,7 @@ bool may_write(const std::string& output_path, RunState& state, BatchHost& host)
 
 // Reads the source. An image that is to be shrunk a lot is decoded straight at a fraction of
 // its size when its format allows (JPEG): the result is the same to the eye, at a fraction of
-// the time and memory. stored receives the size the picture stands for, after the rotation.
+// the time and memory. stored receives the size the picture stands for, upright and rotated.
 bool read_source(MagickWand* image, const std::string& path, const PipelineOptions& options,
                  ImageSize& stored) {
     const bool quarter_turn = options.rotate && (options.angle == 90 || options.angle == 270);

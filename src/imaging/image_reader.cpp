@@ -1,6 +1,7 @@
 #include "imaging/image_reader.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include <windows.h>
@@ -41,6 +42,30 @@ bool holds_a_picture(MagickWand* wand) {
            MagickGetImageHeight(wand) > 0;
 }
 
+// What the file's header says: the size of the picture as stored, and its orientation tag.
+struct Header {
+    ImageSize stored;
+    OrientationType orientation = UndefinedOrientation;
+};
+
+std::optional<Header> read_header(const char* path) {
+    const char* coder;
+    const std::string name = library_name(path, &coder);
+    const auto wand = new_magick_wand();
+    if (name.empty() || !wand || MagickPingImage(wand.get(), name.c_str()) != MagickTrue ||
+        !holds_a_picture(wand.get()))
+        return std::nullopt;
+    return Header{{static_cast<int>(MagickGetImageWidth(wand.get())),
+                   static_cast<int>(MagickGetImageHeight(wand.get()))},
+                  MagickGetImageOrientation(wand.get())};
+}
+
+// Orientations 5 to 8 store the picture turned by a quarter: upright, width and height swap.
+bool stored_sideways(OrientationType orientation) {
+    return orientation == LeftTopOrientation || orientation == RightTopOrientation ||
+           orientation == RightBottomOrientation || orientation == LeftBottomOrientation;
+}
+
 // The decoder's warnings that the picture data ran out before the picture did (a file cut
 // short, a scan broken off): the rest of the picture is grey fill, not the photograph. They sit
 // on the image among harmless ones (extraneous bytes before a marker), in the order they came.
@@ -60,6 +85,17 @@ bool picture_data_ended_early(MagickWand* wand) {
     return false;
 }
 
+// Every later step, and whoever views the result, sees the picture as a viewer shows the
+// source: the pixels are turned as the camera's tag says and the tag becomes upright (the JPEG
+// writer writes it so). The turn may leave a page offset behind, which no step wants.
+bool orient_upright(MagickWand* wand) {
+    const OrientationType orientation = MagickGetImageOrientation(wand);
+    if (orientation == UndefinedOrientation || orientation == TopLeftOrientation)
+        return true;
+    return MagickAutoOrientImage(wand) == MagickTrue &&
+           MagickSetImagePage(wand, 0, 0, 0, 0) == MagickTrue;
+}
+
 } // namespace
 
 // Some coders answer a damaged file with an empty picture, the JPEG decoder one with its lower
@@ -71,8 +107,10 @@ bool read_image(MagickWand* wand, const char* path, int scale) {
     if (name.empty())
         return false;
     if (scale > 1 && std::strcmp(coder, "JPEG") == 0) {
-        // The decoder picks the smallest of its scales that keeps this size.
-        const ImageSize stored = stored_image_size(path);
+        // The decoder picks the smallest of its scales that keeps this size of the file's own
+        // (not yet upright) picture.
+        const std::optional<Header> header = read_header(path);
+        const ImageSize stored = header ? header->stored : ImageSize{};
         const std::string size =
             std::to_string(stored.width / scale) + "x" + std::to_string(stored.height / scale);
         MagickSetOption(wand, "jpeg:size", size.c_str());
@@ -80,16 +118,14 @@ bool read_image(MagickWand* wand, const char* path, int scale) {
     const bool read = MagickReadImage(wand, name.c_str()) == MagickTrue && holds_a_picture(wand) &&
                       !picture_data_ended_early(wand);
     MagickDeleteOption(wand, "jpeg:size");
-    return read;
+    return read && orient_upright(wand);
 }
 
 ImageSize stored_image_size(const char* path) {
-    const char* coder;
-    const std::string name = library_name(path, &coder);
-    const auto wand = new_magick_wand();
-    if (name.empty() || !wand || MagickPingImage(wand.get(), name.c_str()) != MagickTrue ||
-        !holds_a_picture(wand.get()))
+    const std::optional<Header> header = read_header(path);
+    if (!header)
         return {};
-    return {static_cast<int>(MagickGetImageWidth(wand.get())),
-            static_cast<int>(MagickGetImageHeight(wand.get()))};
+    if (stored_sideways(header->orientation))
+        return {header->stored.height, header->stored.width};
+    return header->stored;
 }

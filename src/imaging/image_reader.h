@@ -7,12 +7,14 @@
 // choose the coder (JPEG, PNG, GIF, BMP or WebP) and the read names it, so nothing else
 // (SVG, MVG, MSL, PostScript, text, ...) is ever interpreted; an image beyond the library's
 // resource limits fails too, and so does a picture whose data ends before the picture does.
-// False on any failure.
+// The picture comes out upright, as its orientation tag says it is to be shown. False on any
+// failure.
 // A JPEG is decoded straight at about 1/scale of its size (the JPEG decoder's own scaling, at
 // least 1/scale); other formats ignore the scale.
 bool read_image(MagickWand* wand, const char* path, int scale = 1);
 
-// The size the file declares, from its header alone; 0 x 0 when it cannot be read.
+// The size of the upright picture the file declares (its orientation tag applied), from its
+// header alone; 0 x 0 when it cannot be read.
 struct ImageSize {
     int width = 0;
     int height = 0;

@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 # ombrel-batch on real pictures: the files a run writes, their pixels, its lines and its exit
 # status, one run per row. Usage: ombrel_batch_test.py STAGED_PROGRAM_FOLDER WITH_WINE
-import os, re, shlex, shutil, subprocess, sys, tempfile, time, zlib
+import os, re, shlex, shutil, struct, subprocess, sys, tempfile, time, zlib
 
 stage, with_wine = map(os.path.abspath, sys.argv[1:3])
 root = tempfile.mkdtemp(prefix='ombrel-batch-')
 program = os.path.join(root, '嘰 Ombrel')  # the trail byte of 嘰 is 0x5C, a backslash
 shutil.copytree(stage, program, symlinks=True)
-RED, WHITE, PALE = (255, 0, 0), (255, 255, 255), (255, 255, 224)
+RED, BLUE, WHITE, PALE = (255, 0, 0), (0, 0, 255), (255, 255, 255), (255, 255, 224)
 
 
 def at(*parts):
@@ -51,6 +51,20 @@ def damaged(recipe, junk=False, keep=1.0):
     return make
 
 
+# The upright picture of recipe stored as a camera turned it, with the EXIF orientation tag
+# that tells a viewer how to turn it back.
+def turned(orientation, recipe):
+    undo = ['', '-flop', '-rotate 180', '-flip', '-transpose', '-rotate 270', '-transverse',
+            '-rotate 90'][orientation - 1]
+    def make(path):
+        picture(path, *shlex.split(recipe), *shlex.split(undo))
+        entry = struct.pack('>HHIHH', 0x112, 3, 1, orientation, 0)  # one SHORT, the orientation
+        exif = b'Exif\0\0MM\0*\0\0\0\x08\0\x01' + entry + b'\0' * 4
+        data = open(path, 'rb').read()
+        write(path, data[:2] + b'\xff\xe1' + struct.pack('>H', len(exif) + 2) + exif + data[2:])
+    return make
+
+
 def facts(path, fmt):
     return subprocess.run(['identify', '-format', fmt, path], capture_output=True,
                           text=True).stdout.strip()
@@ -85,7 +99,10 @@ def config(name, text):
 
 HALF = "-size 40x20 xc:none -fill red -draw 'rectangle 20,0 39,19'"
 PHOTO = '-size 400x300 gradient:red-blue -quality 90'
+# A red corner that shows which way up the picture is.
+UPRIGHT = "-size 300x200 xc:#ffffe0 -fill red -draw 'rectangle 0,0 59,39'"
 picture(at('mark.png'), '-size', '20x10', 'xc:red')
+picture(at('blue.png'), '-size', '20x10', 'xc:blue')
 CONFIG = os.path.join(program, 'config.dat')
 ROWS = [
     ('every kind of source, flat', lambda: source(
@@ -101,10 +118,21 @@ ROWS = [
       ('colour', 'b.png.jpg', (2, 2, 16, 16), WHITE), ('colour', 'b.png.jpg', (22, 2, 16, 16), RED),
       ('colour', 'c.gif.jpg', (2, 2, 16, 16), WHITE), ('absent', 'd.gif.jpg'),
       ('absent', 'e.jpg'), ('absent', 'sub')]),
-    ('a shrink on load gives the exact height', lambda: source(
-        'odd', ('wide.jpg', '-size 2800x2007 xc:orange'), ('tall.jpg', '-size 1601x4803 xc:teal')),
-     ['--width', '700'], 0, [(2, 0, 0)],
-     [('size', 'wide.jpg', '700 501'), ('size', 'tall.jpg', '700 2100')]),
+    ('a shrink on load gives the exact height, of the upright picture', lambda: source(
+        'odd', ('wide.jpg', '-size 2800x2007 xc:orange'), ('tall.jpg', '-size 1601x4803 xc:teal'),
+        ('tall-turned.jpg', turned(6, '-size 1601x4803 xc:teal'))),
+     ['--width', '700'], 0, [(3, 0, 0)],
+     [('size', 'wide.jpg', '700 501'), ('size', 'tall.jpg', '700 2100'),
+      ('size', 'tall-turned.jpg', '700 2100')]),
+    ('a phone photo in each of the eight orientations comes out upright', lambda: source(
+        'turned', *[(f'{o}.jpg', turned(o, UPRIGHT)) for o in range(1, 9)]),
+     ['--width', '150', '--image', at('blue.png'), '--image-pos', '2,2', '--image-margins', '5,5',
+      '--text', 'T', '--font', 'DejaVu Sans', '--font-size', '20', '--text-pos', '2,1'], 0,
+     [(8, 0, 0)],
+     [check for o in range(1, 9) for check in [
+         ('size', f'{o}.jpg', '150 100'), ('orientation', f'{o}.jpg', '1'),
+         ('colour', f'{o}.jpg', (2, 2, 10, 10), RED), ('colour', f'{o}.jpg', (128, 88, 14, 4), BLUE),
+         ('least', f'{o}.jpg', (100, 0, 50, 50), (0, 0, 0))]]),
     ('a JPEG cut short is a failed read, a harmless warning is not', lambda: source(
         'damaged', ('whole.jpg', PHOTO), ('half.jpg', damaged(PHOTO, keep=0.5)),
         ('junk.jpg', damaged(PHOTO, junk=True)), ('junk-half.jpg', damaged(PHOTO, True, 0.5)),
@@ -194,6 +222,8 @@ def check(kind, out, output, *args):
         return facts(path, '%Q') == args[1]
     if kind == 'channels':  # a grey picture stays as small as one channel keeps it
         return facts(path, '%[channels]') == args[1]
+    if kind == 'orientation':
+        return facts(path, '%[EXIF:Orientation]') == args[1]
     if kind == 'colour':
         return near(colour(path, args[1]), args[2])
     if kind == 'least':  # blue ink keeps the least blue at the source's, black would not
