@@ -208,12 +208,8 @@ void xdotool_into(HWND control, const std::string& arguments) {
     check(CreateProcessA("Z:\\usr\\bin\\xdotool", &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                          nullptr, &startup, &typist),
           "cannot start xdotool");
-    // Wine starts a Unix program without a process to wait for: the steps after this one wait
-    // for what the keys bring about.
-    if (typist.hProcess) {
-        CloseHandle(typist.hProcess);
-        CloseHandle(typist.hThread);
-    }
+    // Wine starts a Unix program without handles to wait for or close: the steps after this one
+    // wait for what the keys bring about.
 }
 
 // The end of start-up: the main window shown, the focus in the source folder edit.
