@@ -104,13 +104,17 @@ void set_banner_pointer(HWND banner_static, const MSG& message) {
                      reinterpret_cast<LONG_PTR>(LoadCursorA(nullptr, cursor)));
 }
 
+// Messages are taken and handed on in their Unicode form: a Chinese character, typed or the
+// result of an input method, then reaches the edit boxes whole, and the system converts it to
+// code page 936 for the program's own ANSI windows. Taken in ANSI form it is split into two
+// messages of one byte each, which not every edit control puts back together.
 int run_message_loop(const App& app) {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         if (message.message == WM_MOUSEMOVE)
             set_banner_pointer(app.BannerStatic, message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
