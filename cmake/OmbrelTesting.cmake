@@ -1,48 +1,59 @@
-# Test targets of every flavour.
-include(GoogleTest)
+# Test programs of every flavour. Each is one test of ctest: one process runs all its cases
+# (tests/support/check.h), so a Wine test starts Wine once.
 
-if(OMBREL_FLAVOUR STREQUAL "wine")
-    # GoogleTest built with wineg++. Its headers take a Winelib build for native Windows
-    # unless the Windows macros are withdrawn.
-    set(OMBREL_GTEST_UNDEFS -U_WIN32 -UWIN32 -U__WIN32__ -U_WIN64 -UWIN64 -U__WIN64__)
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-    target_compile_options(gtest PRIVATE ${OMBREL_GTEST_UNDEFS} -w)
-    target_compile_options(gtest_main PRIVATE ${OMBREL_GTEST_UNDEFS} -w)
-    set(OMBREL_WINE_RUNNER ${PROJECT_SOURCE_DIR}/scripts/with-wine)
-    set(OMBREL_DISPLAY_RUNNER ${PROJECT_SOURCE_DIR}/scripts/with-display)
-elseif(OMBREL_FLAVOUR STREQUAL "native")
-    find_package(GTest REQUIRED)
-endif()
+# Tests that show windows take turns on the screen (RESOURCE_LOCK display); tests that run the
+# loopback web site take turns on port 80 (RESOURCE_LOCK site). Those chains start first (COST),
+# so that the tests without a lock, the fuzz targets among them, fill the other slot.
 
-# ombrel_test(NAME source... [PLATFORM [DISPLAY]] [PROPERTIES prop value...]): a GoogleTest
-# program. PLATFORM tests need Win32 or the image library and run under Wine (DISPLAY: with a
-# virtual X display of their own, for windows); they reach the loopback test site. The others
-# test platform-free code and run in the native build, under the sanitizers. PROPERTIES are
-# given to each test it holds.
+# ombrel_test(NAME source... [PLATFORM] [LOCKS lock...]): PLATFORM tests need Win32 or the image
+# library and run under Wine in the product's build; the others test platform-free code in the
+# native build, under the sanitizers.
 function(ombrel_test name)
-    cmake_parse_arguments(ARG "PLATFORM;DISPLAY" "" "PROPERTIES" ${ARGN})
+    cmake_parse_arguments(ARG "PLATFORM" "" "LOCKS" ${ARGN})
     if((ARG_PLATFORM AND NOT OMBREL_WIN32) OR (NOT ARG_PLATFORM AND NOT OMBREL_FLAVOUR STREQUAL "native"))
         return()
     endif()
-    add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
-    if(OMBREL_WIN32)
-        target_compile_options(${name} PRIVATE ${OMBREL_GTEST_UNDEFS})
-        target_link_options(${name} PRIVATE -mconsole)
-        target_link_libraries(${name} PRIVATE ombrel_platform ombrel_site_loopback gtest gtest_main)
-        set(runner ${OMBREL_WINE_RUNNER})
-        if(ARG_DISPLAY)
-            set(runner ${OMBREL_DISPLAY_RUNNER} ${OMBREL_WINE_RUNNER})
-        endif()
-        set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${runner}")
-        set(prefix "wine.")
-    else()
-        target_link_libraries(${name} PRIVATE ombrel_portable GTest::gtest GTest::gtest_main)
-        set(prefix "native.")
+    if(NOT TARGET ombrel_check)
+        add_library(ombrel_check OBJECT ${PROJECT_SOURCE_DIR}/tests/support/check.cpp)
+        target_link_libraries(ombrel_check PRIVATE ombrel_portable)
+        target_include_directories(ombrel_check PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     endif()
+    add_executable(${name} ${ARG_UNPARSED_ARGUMENTS} $<TARGET_OBJECTS:ombrel_check>)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    gtest_discover_tests(${name} TEST_PREFIX ${prefix} DISCOVERY_MODE PRE_TEST
-                         DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
+    if(ARG_PLATFORM)
+        target_link_options(${name} PRIVATE -mconsole)
+        target_link_libraries(${name} PRIVATE ombrel_platform)
+        set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+        set(test wine.${name})
+        add_test(NAME ${test} COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-wine $<TARGET_FILE:${name}>)
+    else()
+        target_link_libraries(${name} PRIVATE ombrel_portable)
+        set(test native.${name})
+        add_test(NAME ${test} COMMAND ${name})
+    endif()
+    set_tests_properties(${test} PROPERTIES TIMEOUT 120 RESOURCE_LOCK "${ARG_LOCKS}"
+                                            FIXTURES_REQUIRED test_files)
+    if(ARG_LOCKS)
+        set_tests_properties(${test} PROPERTIES COST 100)
+    endif()
+endfunction()
+
+
+# Fuzz targets: each runs for a bounded time as a test and must end without a finding, from its
+# seeds in seeds/NAME beside it.
+set(OMBREL_FUZZ_SECONDS 20 CACHE STRING "how long each fuzz target runs in the test suite")
+
+function(ombrel_fuzz_target name source)
+    if(NOT OMBREL_FLAVOUR STREQUAL "fuzz")
+        return()
+    endif()
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE ombrel_portable)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}.corpus)
+    file(MAKE_DIRECTORY ${corpus})
+    add_test(NAME fuzz.${name}
+             COMMAND ${name} -max_total_time=${OMBREL_FUZZ_SECONDS} -print_final_stats=0
+                     ${corpus} ${CMAKE_CURRENT_SOURCE_DIR}/seeds/${name})
+    set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 300)
 endfunction()

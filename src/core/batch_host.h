@@ -1,7 +1,9 @@
 // What a batch run needs from whoever runs it: the main window, or the console of
 // ombrel-batch. Every call comes from the thread that runs the batch.
 #pragma once
+#include "core/captions.h"
 #include "core/form.h"
+#include "settings/settings.h"
 
 enum class MessageIcon { Error, Information, Warning };
 
@@ -20,7 +22,11 @@ class BatchHost {
     virtual void append_log_line(const char* line) = 0;
     // The target folder, opened after Yes to the completion question.
     virtual void open_folder(const char* folder) = 0;
-    // The end of a run gives the controls back to the user...
+    // The end of a run hands its checked settings back to their owner (for the next run and the
+    // previews; the fields of the checks that passed carry their new values even after a
+    // refusal)...
+    virtual void hand_back_settings(const Settings& checked) = 0;
+    // ...gives the controls back to the user...
     virtual void restore_controls() = 0;
     // ...and then the focus to the control a refusal named.
     virtual void request_focus(FormControl control) = 0;

@@ -7,21 +7,18 @@
 
 #include <windows.h>
 
+#include "base/program.h"
 #include "core/folder_rules.h"
 #include "core/image_collection.h"
 #include "core/image_pipeline.h"
-#include "core/path_tests.h"
 #include "core/settings_check.h"
 #include "imaging/magick.h"
 #include "imaging/text_watermark.h"
+#include "platform/file_system.h"
 #include "settings/config_file.h"
-#include "settings/program_folder.h"
-
-std::atomic<int> ProcessingFlag{0};
 
 namespace {
 
-const char Notice[] = "提示";
 const char ReadFolderError[] = "读取图片源文件夹时出错";
 
 class SystemCheckEnvironment : public CheckEnvironment {
@@ -53,7 +50,7 @@ void ask_completion(Run& run) {
     char question[256];
     std::snprintf(question, sizeof question,
                   "处理完成 %d 个图片，是否要打开目标文件夹查看处理后的图片？", run.state.written);
-    if (run.host.ask_yes_no(question, "完成"))
+    if (run.host.ask_yes_no(question, CompletionCaption))
         run.host.open_folder(run.target.c_str());
 }
 
@@ -66,7 +63,7 @@ ImageOutcome process(Run& run, const std::string& folder, const std::string& des
 BatchEnd run_flat(Run& run) {
     const auto images = list_images(run.source.c_str());
     if (!images) {
-        run.host.show_message(ReadFolderError, Notice, MessageIcon::Error);
+        run.host.show_message(ReadFolderError, NoticeCaption, MessageIcon::Error);
         return BatchEnd::FolderError;
     }
     run.host.set_progress_range(images->count);
@@ -85,7 +82,7 @@ BatchEnd run_flat(Run& run) {
 // Every folder of the source tree into its mirror below the target; progress counts folders.
 BatchEnd run_subfolders(Run& run) {
     if (lies_below(run.target, run.source)) {
-        run.host.show_message("不能将处理后的图片保存到图片源文件夹中的子文件夹里", Notice,
+        run.host.show_message("不能将处理后的图片保存到图片源文件夹中的子文件夹里", NoticeCaption,
                               MessageIcon::Error);
         run.focus = FormControl::TargetFolderButton;
         return BatchEnd::Refused;
@@ -101,14 +98,15 @@ BatchEnd run_subfolders(Run& run) {
         const std::string folder = string_list_get(*folders, i);
         const std::string destination = mirrored_folder(folder, run.source, run.target);
         if (!is_directory(destination.c_str()) && !CreateDirectoryA(destination.c_str(), nullptr)) {
-            run.host.show_message("创建图片处理后保存到的文件夹时出错", Notice, MessageIcon::Error);
+            run.host.show_message("创建图片处理后保存到的文件夹时出错", NoticeCaption,
+                                  MessageIcon::Error);
             run.focus = FormControl::TargetFolderButton;
             end = BatchEnd::FolderError;
             break;
         }
         const auto images = list_images(folder.c_str());
         if (!images) {
-            run.host.show_message(ReadFolderError, Notice, MessageIcon::Error);
+            run.host.show_message(ReadFolderError, NoticeCaption, MessageIcon::Error);
             end = BatchEnd::FolderError;
             break;
         }
@@ -151,7 +149,6 @@ const CheckEnvironment& system_check_environment() {
 }
 
 BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, BatchHost& host) {
-    ProcessingFlag = 1;
     const std::string source = trimmed(form.source_folder_edit);
     std::optional<FormControl> focus;
     BatchOutcome outcome;
@@ -160,10 +157,10 @@ BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, BatchHost& 
         outcome = run_with_library(form, source, settings, host, focus);
     }
     // The end of the run, whichever way it came.
+    host.hand_back_settings(settings);
     host.restore_controls();
     host.set_progress_position(0);
     if (focus)
         host.request_focus(*focus);
-    ProcessingFlag = 0;
     return outcome;
 }

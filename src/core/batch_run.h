@@ -1,8 +1,6 @@
 // One batch run: checks, settings saved, the images of the source folder (and its subfolder
 // tree) through the pipeline, the completion question, and the end of the run.
 #pragma once
-#include <atomic>
-
 #include "core/batch_host.h"
 #include "core/form.h"
 #include "settings/settings.h"
@@ -19,9 +17,7 @@ struct BatchOutcome {
     int written; // images written
 };
 
-// 1 while a run is going on; the main window asks before it closes then.
-extern std::atomic<int> ProcessingFlag;
-
-// Runs the whole batch on the calling thread, reporting through host; settings receives the
-// checked values and is saved to config.dat before the first image.
+// Runs the whole batch on the calling thread, reporting through host; settings (the caller's
+// own record) receives the checked values, is saved to config.dat before the first image and is
+// handed back through host at the end.
 BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, BatchHost& host);

@@ -1,6 +1,6 @@
 #include "core/form.h"
 
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace {
 
@@ -23,22 +23,22 @@ std::string as_text_edit_reads(const std::string& text) {
     return text.substr(0, gbk_prefix_length(text.data(), text.size(), 1023));
 }
 
-FormSnapshot form_after_startup(const Settings& s) {
-    FormSnapshot f;
-    f.width_edit = number_edit(s.width);
-    f.quality_check = true;
-    f.quality_combo = selection_after_set(s.quanlity, 11);
-    f.rotate_combo = 0;
-    f.text_edit = s.sy_text;
-    f.text_opacity_combo = selection_after_set(s.sy_text_opacity, 10);
-    f.text_horz_combo = selection_after_set(s.sy_text_w_direction, 3);
-    f.text_horz_edit = number_edit(s.sy_text_w_value);
-    f.text_vert_combo = selection_after_set(s.sy_text_h_direction, 3);
-    f.text_vert_edit = number_edit(s.sy_text_h_value);
-    f.image_edit = s.sy_image;
-    f.image_horz_combo = selection_after_set(s.sy_image_w_direction, 3);
-    f.image_horz_edit = number_edit(s.sy_image_w_value);
-    f.image_vert_combo = selection_after_set(s.sy_image_h_direction, 3);
-    f.image_vert_edit = number_edit(s.sy_image_h_value);
-    return f;
+FormSnapshot form_after_startup(const Settings& settings) {
+    FormSnapshot form;
+    form.width_edit = number_edit(settings.width);
+    form.quality_check = true;
+    form.quality_combo = selection_after_set(settings.quanlity, 11);
+    form.rotate_combo = 0;
+    form.text_edit = settings.sy_text;
+    form.text_opacity_combo = selection_after_set(settings.sy_text_opacity, 10);
+    form.text_horz_combo = selection_after_set(settings.sy_text_w_direction, 3);
+    form.text_horz_edit = number_edit(settings.sy_text_w_value);
+    form.text_vert_combo = selection_after_set(settings.sy_text_h_direction, 3);
+    form.text_vert_edit = number_edit(settings.sy_text_h_value);
+    form.image_edit = settings.sy_image;
+    form.image_horz_combo = selection_after_set(settings.sy_image_w_direction, 3);
+    form.image_horz_edit = number_edit(settings.sy_image_w_value);
+    form.image_vert_combo = selection_after_set(settings.sy_image_h_direction, 3);
+    form.image_vert_edit = number_edit(settings.sy_image_h_value);
+    return form;
 }

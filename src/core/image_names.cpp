@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace {
 
@@ -15,8 +15,7 @@ std::string lower_extension(const char* name) {
     const char* dot = std::strrchr(name, '.');
     std::string extension = dot ? dot : "";
     for (char& c : extension)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
+        c = ascii_lower(c);
     return extension;
 }
 

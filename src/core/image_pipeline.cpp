@@ -6,12 +6,12 @@
 #include <windows.h>
 
 #include "core/image_names.h"
-#include "core/path_tests.h"
 #include "imaging/image_operations.h"
 #include "imaging/image_reader.h"
 #include "imaging/magick.h"
 #include "imaging/text_watermark.h"
 #include "platform/file_io.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -26,11 +26,11 @@ bool may_write(const std::string& output_path, RunState& state, BatchHost& host)
     if (state.overwrite_answer != -1 || !file_exists(output_path.c_str()))
         return true;
     if (host.ask_yes_no("图片处理后保存到的文件夹中已存在相同文件名的图片，是否要全部覆盖？",
-                        "询问")) {
+                        QuestionCaption)) {
         state.overwrite_answer = 1;
         return true;
     }
-    host.show_message("你取消了本次图片处理", "提示", MessageIcon::Information);
+    host.show_message("你取消了本次图片处理", NoticeCaption, MessageIcon::Information);
     state.overwrite_answer = 0;
     return false;
 }
@@ -38,13 +38,13 @@ bool may_write(const std::string& output_path, RunState& state, BatchHost& host)
 // Reads the source. An image that is to be shrunk a lot is decoded straight at a fraction of
 // its size when its format allows (JPEG): the result is the same to the eye, at a fraction of
 // the time and memory. stored receives the size the picture stands for, after the rotation.
-bool read_source(MagickWand* image, const std::string& path, const PipelineOptions& o,
+bool read_source(MagickWand* image, const std::string& path, const PipelineOptions& options,
                  ImageSize& stored) {
-    const bool quarter_turn = o.rotate && (o.angle == 90 || o.angle == 270);
+    const bool quarter_turn = options.rotate && (options.angle == 90 || options.angle == 270);
     int scale = 1;
-    if (o.resize) {
+    if (options.resize) {
         stored = stored_image_size(path.c_str());
-        scale = jpeg_decode_scale(quarter_turn ? stored.height : stored.width, o.width);
+        scale = jpeg_decode_scale(quarter_turn ? stored.height : stored.width, options.width);
     }
     if (!read_image(image, path.c_str(), scale))
         return false;
@@ -56,12 +56,36 @@ bool read_source(MagickWand* image, const std::string& path, const PipelineOptio
 }
 
 // The quality of an image is lowered, never raised; 0 means the library knows none.
-void lower_quality(MagickWand* image, int quality) {
+bool lower_quality(MagickWand* image, int quality) {
     const size_t own = MagickGetImageCompressionQuality(image);
-    if (own == 0 || own > size_t(quality)) {
-        MagickSetImageCompression(image, JPEGCompression);
-        MagickSetImageCompressionQuality(image, quality);
-    }
+    return (own != 0 && own <= size_t(quality)) || set_jpeg_quality(image, quality);
+}
+
+// The steps after the read, in their fixed order. Only a failed resize fails the image: its
+// picture would be written at the wrong size and counted as shrunk. Every other step that the
+// library refuses leaves the picture as the library left it, and the image is written all the
+// same, as the program has always done (an unreadable watermark image among them).
+bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& stored,
+                 const Settings& settings, const PipelineOptions& options) {
+    to_srgb(image);
+    if (options.rotate)
+        rotate_clockwise(image, options.angle);
+    if (options.resize && !resize_to_width(image, options.width, stored.width, stored.height))
+        return false;
+    if (options.set_quality)
+        lower_quality(image, options.quality);
+    if (options.text_watermark)
+        draw_text_watermark(image, options.text_horz.direction, options.text_horz.margin,
+                            options.text_vert.direction, options.text_vert.margin, settings.font,
+                            options.opacity, settings.sy_text);
+    // The watermark file is read for every image.
+    if (options.image_watermark)
+        stamp_watermark_file(image, settings.sy_image, options.image_horz.direction,
+                             options.image_horz.margin, options.image_vert.direction,
+                             options.image_vert.margin);
+    if (needs_white_canvas(format.c_str()))
+        lay_on_white(image);
+    return true;
 }
 
 } // namespace
@@ -73,7 +97,8 @@ std::string partial_output_path(const std::string& output_path) {
 // An interrupted write never leaves a truncated result, nor destroys a source that the result
 // replaces.
 bool write_result(MagickWand* image, const std::string& output_path, const std::string& format) {
-    MagickSetImageFormat(image, format.c_str());
+    if (MagickSetImageFormat(image, format.c_str()) != MagickTrue)
+        return false;
     size_t length = 0;
     const unique_magick_memory<unsigned char> encoded(MagickGetImageBlob(image, &length));
     if (!encoded || length == 0)
@@ -88,7 +113,7 @@ bool write_result(MagickWand* image, const std::string& output_path, const std::
 
 ImageOutcome process_image(const std::string& folder, const std::string& destination,
                            const std::string& name, RunState& state, const Settings& settings,
-                           const PipelineOptions& o, BatchHost& host) {
+                           const PipelineOptions& options, BatchHost& host) {
     const std::string source_path = folder + "\\" + name;
     const std::string output_path = destination + "\\" + output_name(name);
     if (!may_write(output_path, state, host))
@@ -96,7 +121,7 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
 
     const unique_magick_wand image = new_magick_wand();
     ImageSize stored;
-    if (!read_source(image.get(), source_path, o, stored)) {
+    if (!image || !read_source(image.get(), source_path, options, stored)) {
         host.append_log_line(formatted("读取 %s 出错", source_path).c_str());
         return ImageOutcome::ReadFailure;
     }
@@ -107,24 +132,10 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
         return ImageOutcome::AnimatedGif;
     }
 
-    to_srgb(image.get());
-    if (o.rotate)
-        rotate_clockwise(image.get(), o.angle);
-    if (o.resize)
-        resize_to_width(image.get(), o.width, stored.width, stored.height);
-    if (o.set_quality)
-        lower_quality(image.get(), o.quality);
-    if (o.text_watermark)
-        draw_text_watermark(image.get(), o.text_horz.direction, o.text_horz.margin,
-                            o.text_vert.direction, o.text_vert.margin, settings.font, o.opacity,
-                            settings.sy_text);
-    // The watermark file is read for every image; one that cannot be read is left out silently.
-    if (o.image_watermark)
-        stamp_watermark_file(image.get(), settings.sy_image, o.image_horz.direction,
-                             o.image_horz.margin, o.image_vert.direction, o.image_vert.margin);
-    if (needs_white_canvas(format.c_str()))
-        lay_on_white(image.get());
-
+    if (!apply_steps(image.get(), format, stored, settings, options)) {
+        host.append_log_line(formatted("处理 %s 出错", source_path).c_str());
+        return ImageOutcome::ProcessFailure;
+    }
     if (!write_result(image.get(), output_path, output_format(output_path, format))) {
         host.append_log_line(formatted("保存 %s 出错", output_path).c_str());
         return ImageOutcome::WriteFailure;

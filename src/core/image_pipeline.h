@@ -16,10 +16,11 @@ struct RunState {
 
 enum class ImageOutcome {
     Written,
-    ReadFailure,  // logged
-    AnimatedGif,  // logged
-    WriteFailure, // logged; nothing of the result is left behind
-    Cancelled,    // the user refused to overwrite: the run stops
+    ReadFailure,    // logged
+    AnimatedGif,    // logged
+    ProcessFailure, // logged: the picture could not be shrunk; nothing is written
+    WriteFailure,   // logged; nothing of the result is left behind
+    Cancelled,      // the user refused to overwrite: the run stops
 };
 
 // Processes the image name found in folder into destination. settings supplies the font, the

@@ -13,21 +13,22 @@ AxisPlacement placement(int direction_index, int margin) {
 
 } // namespace
 
-PipelineOptions pipeline_options(const FormSnapshot& form, const Settings& s) {
-    PipelineOptions o;
-    o.rotate = form.rotate_check && in_table(rotation_angles, form.rotate_combo);
-    o.angle = o.rotate ? rotation_angles[form.rotate_combo] : 0;
-    o.resize = form.width_check;
-    o.width = s.width;
-    o.set_quality = form.quality_check && in_table(quality_values, s.quanlity);
-    o.quality = o.set_quality ? quality_values[s.quanlity] : 0;
-    o.text_watermark = form.text_watermark_check;
-    o.text_horz = placement(s.sy_text_w_direction, s.sy_text_w_value);
-    o.text_vert = placement(s.sy_text_h_direction, s.sy_text_h_value);
-    o.opacity =
-        in_table(opacity_values, s.sy_text_opacity) ? opacity_values[s.sy_text_opacity] : 1.0;
-    o.image_watermark = form.image_watermark_check;
-    o.image_horz = placement(s.sy_image_w_direction, s.sy_image_w_value);
-    o.image_vert = placement(s.sy_image_h_direction, s.sy_image_h_value);
-    return o;
+PipelineOptions pipeline_options(const FormSnapshot& form, const Settings& settings) {
+    PipelineOptions options;
+    options.rotate = form.rotate_check && in_table(rotation_angles, form.rotate_combo);
+    options.angle = options.rotate ? rotation_angles[form.rotate_combo] : 0;
+    options.resize = form.width_check;
+    options.width = settings.width;
+    options.set_quality = form.quality_check && in_table(quality_values, settings.quanlity);
+    options.quality = options.set_quality ? quality_values[settings.quanlity] : 0;
+    options.text_watermark = form.text_watermark_check;
+    options.text_horz = placement(settings.sy_text_w_direction, settings.sy_text_w_value);
+    options.text_vert = placement(settings.sy_text_h_direction, settings.sy_text_h_value);
+    options.opacity = in_table(opacity_values, settings.sy_text_opacity)
+                          ? opacity_values[settings.sy_text_opacity]
+                          : 1.0;
+    options.image_watermark = form.image_watermark_check;
+    options.image_horz = placement(settings.sy_image_w_direction, settings.sy_image_w_value);
+    options.image_vert = placement(settings.sy_image_h_direction, settings.sy_image_h_value);
+    return options;
 }

@@ -1,24 +1,19 @@
 #include "core/settings_check.h"
 
-#include <climits>
-#include <cstdlib>
 #include <vector>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace {
 
-const char Notice[] = "提示";
-
 // The value of a digits-only text; long texts saturate instead of overflowing.
 int as_number(const std::string& digits) {
-    const long value = std::strtol(digits.c_str(), nullptr, 10);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    return parse_decimal(digits).value_or(0);
 }
 
 std::optional<CheckRefusal> refuse(BatchHost& host, const char* message, FormControl focus,
                                    MessageIcon icon = MessageIcon::Error) {
-    host.show_message(message, Notice, icon);
+    host.show_message(message, NoticeCaption, icon);
     return CheckRefusal{focus};
 }
 
@@ -172,21 +167,21 @@ std::optional<CheckRefusal> check_width(const FormSnapshot& form, Settings& sett
 
 std::optional<CheckRefusal> check_margin(MarginAxis axis, int selection, const std::string& text,
                                          int32_t& margin, BatchHost& host) {
-    const std::string m = trimmed(text);
+    const std::string digits = trimmed(text);
     if (selection <= 0) {
-        margin = is_digits(m.c_str()) ? as_number(m) : 16;
+        margin = is_digits(digits.c_str()) ? as_number(digits) : 16;
         return std::nullopt;
     }
-    const AxisTexts t = axis_texts(axis);
-    const std::string subject =
-        std::string(t.watermark) + "的" + (selection == 1 ? t.near_side : t.far_side) + "边距";
-    if (m.empty())
-        return refuse(host, (subject + "不能为空").c_str(), t.edit);
-    if (!is_digits(m.c_str()))
-        return refuse(host, (subject + "必须为整数,取值范围: 0 - 999").c_str(), t.edit);
-    const int value = as_number(m);
+    const AxisTexts texts = axis_texts(axis);
+    const std::string subject = std::string(texts.watermark) + "的" +
+                                (selection == 1 ? texts.near_side : texts.far_side) + "边距";
+    if (digits.empty())
+        return refuse(host, (subject + "不能为空").c_str(), texts.edit);
+    if (!is_digits(digits.c_str()))
+        return refuse(host, (subject + "必须为整数,取值范围: 0 - 999").c_str(), texts.edit);
+    const int value = as_number(digits);
     if (value > 999)
-        return refuse(host, (subject + "取值范围: 1 - 999").c_str(), t.edit);
+        return refuse(host, (subject + "取值范围: 1 - 999").c_str(), texts.edit);
     margin = value;
     return std::nullopt;
 }

@@ -4,22 +4,20 @@
 
 #include "core/image_collection.h"
 #include "core/image_pipeline.h"
-#include "core/path_tests.h"
 #include "core/pipeline_options.h"
 #include "core/sample_search.h"
 #include "imaging/image_operations.h"
 #include "imaging/image_reader.h"
 #include "imaging/magick.h"
 #include "imaging/text_watermark.h"
+#include "platform/file_system.h"
 
 namespace {
-
-const char Notice[] = "提示";
 
 // A failure after the checks: its message, and the control for the focus if any.
 PreviewOutcome fail(BatchHost& host, const std::string& message,
                     std::optional<FormControl> focus = std::nullopt) {
-    host.show_message(message.c_str(), Notice, MessageIcon::Error);
+    host.show_message(message.c_str(), NoticeCaption, MessageIcon::Error);
     return {{}, focus};
 }
 
@@ -52,25 +50,28 @@ SampleSearch find_still_sample(const std::string& source, bool subfolders) {
 }
 
 // The steps of a run on the sample, with the preview's one watermark. Unlike a run, the chosen
-// quality is set whatever the sample's own quality, so the preview shows the chosen one.
-void make_preview_image(MagickWand* image, PreviewKind kind, const FormSnapshot& form,
+// quality is set whatever the sample's own quality, so the preview shows the chosen one. As in
+// a run, only a failed resize fails the preview; every other refused step leaves the picture
+// as the library left it (a watermark image that cannot be read is left out).
+bool make_preview_image(MagickWand* image, PreviewKind kind, const FormSnapshot& form,
                         const Settings& settings) {
-    const PipelineOptions o = pipeline_options(form, settings);
+    const PipelineOptions options = pipeline_options(form, settings);
     to_srgb(image);
-    if (o.rotate)
-        rotate_clockwise(image, o.angle);
-    if (o.resize)
-        resize_to_width(image, o.width);
-    if (o.set_quality) {
-        MagickSetImageCompression(image, JPEGCompression);
-        MagickSetImageCompressionQuality(image, o.quality);
-    }
+    if (options.rotate)
+        rotate_clockwise(image, options.angle);
+    if (options.resize && !resize_to_width(image, options.width))
+        return false;
+    if (options.set_quality)
+        set_jpeg_quality(image, options.quality);
     if (kind == PreviewKind::Text)
-        draw_text_watermark(image, o.text_horz.direction, o.text_horz.margin, o.text_vert.direction,
-                            o.text_vert.margin, settings.font, o.opacity, settings.sy_text);
-    else // a watermark image that cannot be read is left out silently, as in a run
-        stamp_watermark_file(image, settings.sy_image, o.image_horz.direction, o.image_horz.margin,
-                             o.image_vert.direction, o.image_vert.margin);
+        draw_text_watermark(image, options.text_horz.direction, options.text_horz.margin,
+                            options.text_vert.direction, options.text_vert.margin, settings.font,
+                            options.opacity, settings.sy_text);
+    else
+        stamp_watermark_file(image, settings.sy_image, options.image_horz.direction,
+                             options.image_horz.margin, options.image_vert.direction,
+                             options.image_vert.margin);
+    return true;
 }
 
 std::string format_of(MagickWand* image) {
@@ -107,10 +108,11 @@ PreviewOutcome make_watermark_preview(PreviewKind kind, const FormSnapshot& form
     const std::string output = temp + "\\" + preview_file_name(kind);
 
     const unique_magick_wand image = new_magick_wand();
-    if (!read_image(image.get(), sample.path.c_str()))
+    if (!image || !read_image(image.get(), sample.path.c_str()))
         return fail(host, "读取 " + sample.path + " 出错");
     const std::string format = format_of(image.get());
-    make_preview_image(image.get(), kind, form, settings);
+    if (!make_preview_image(image.get(), kind, form, settings))
+        return fail(host, "处理 " + sample.path + " 出错");
     // Only PNG samples are laid on white here; a GIF sample shows as it is written, as designed
     // for the preview (the batch lays both on white).
     if (format == "PNG")

@@ -36,22 +36,24 @@ Placement place_watermark(int image_width, int image_height, int watermark_width
     return at;
 }
 
-// The vertical coordinate is the baseline: m1 + m3 is the height above it, so a top text
-// starts about the margin below the edge and a centred text has its body on the middle line,
-// while at the bottom the baseline, not the descenders, keeps the margin.
-TextPlacement place_text(double image_width, double image_height, double m1, double m3, double m11,
-                         int h_direction, int h_margin, int v_direction, int v_margin) {
+// The vertical coordinate is the baseline: character height plus descender is the height above
+// it, so a top text starts about the margin below the edge and a centred text has its body on
+// the middle line, while at the bottom the baseline, not the descenders, keeps the margin.
+TextPlacement place_text(double image_width, double image_height, double character_height,
+                         double descender, double advance_width, int h_direction, int h_margin,
+                         int v_direction, int v_margin) {
+    const double above_baseline = character_height + descender;
     TextPlacement at{};
     if (h_direction == 1)
         at.x = h_margin;
     else if (h_direction == 2)
-        at.x = (image_width - m11) * 0.5;
+        at.x = (image_width - advance_width) * 0.5;
     else
-        at.x = image_width - m11 - h_margin;
+        at.x = image_width - advance_width - h_margin;
     if (v_direction == 1)
-        at.y = m1 + m3 + v_margin;
+        at.y = above_baseline + v_margin;
     else if (v_direction == 2)
-        at.y = (m1 + m3 + image_height) * 0.5;
+        at.y = (above_baseline + image_height) * 0.5;
     else
         at.y = image_height - v_margin;
     return at;

@@ -21,10 +21,11 @@ Placement place_watermark(int image_width, int image_height, int watermark_width
                           int v_margin);
 
 // Where the text starts (x) and where its baseline lies (y), from the image size and the
-// font metrics: m1 character height, m3 descender (negative), m11 advance width.
+// text's font metrics (the descender is negative, below the baseline).
 struct TextPlacement {
     double x;
     double y;
 };
-TextPlacement place_text(double image_width, double image_height, double m1, double m3, double m11,
-                         int h_direction, int h_margin, int v_direction, int v_margin);
+TextPlacement place_text(double image_width, double image_height, double character_height,
+                         double descender, double advance_width, int h_direction, int h_margin,
+                         int v_direction, int v_margin);

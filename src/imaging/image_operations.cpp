@@ -17,65 +17,68 @@ int image_height(MagickWand* image) {
 
 } // namespace
 
-// An image already in sRGB is left alone: transforming it again would only cost time.
-int to_srgb(MagickWand* image) {
-    if (MagickGetImageColorspace(image) != sRGBColorspace)
-        MagickTransformImageColorspace(image, sRGBColorspace);
-    return 0;
+// Transforming an image already in sRGB again would only cost time.
+bool to_srgb(MagickWand* image) {
+    return MagickGetImageColorspace(image) == sRGBColorspace ||
+           MagickTransformImageColorspace(image, sRGBColorspace) == MagickTrue;
 }
 
-int resize_to_width(MagickWand* image, int target_width) {
+bool resize_to_width(MagickWand* image, int target_width) {
     return resize_to_width(image, target_width, image_width(image), image_height(image));
 }
 
 // A target below one pixel is no width at all, so nothing is done.
-int resize_to_width(MagickWand* image, int target_width, int width, int height) {
+bool resize_to_width(MagickWand* image, int target_width, int width, int height) {
     if (target_width < 1 || width <= target_width)
-        return 0;
-    MagickResizeImage(image, target_width, resized_height(width, height, target_width),
-                      LanczosFilter, 1.0);
-    return 0;
+        return true;
+    return MagickResizeImage(image, target_width, resized_height(width, height, target_width),
+                             LanczosFilter, 1.0) == MagickTrue;
 }
 
 // The library clips whatever lands outside the image, negative offsets included.
-int composite_watermark(MagickWand* image, MagickWand* watermark, int h_direction, int h_margin,
-                        int v_direction, int v_margin) {
+bool composite_watermark(MagickWand* image, MagickWand* watermark, int h_direction, int h_margin,
+                         int v_direction, int v_margin) {
     const Placement at =
         place_watermark(image_width(image), image_height(image), image_width(watermark),
                         image_height(watermark), h_direction, h_margin, v_direction, v_margin);
-    MagickCompositeImage(image, watermark, OverCompositeOp, at.x, at.y);
-    return 0;
+    return MagickCompositeImage(image, watermark, OverCompositeOp, at.x, at.y) == MagickTrue;
 }
 
 // The delay is asked only of a read image, the frame count only when there is no delay.
 int is_still_image(const char* path) {
     const MagickSession session;
     const auto wand = new_magick_wand();
-    if (!read_image(wand.get(), path))
+    if (!wand || !read_image(wand.get(), path))
         return 0;
     return MagickGetImageDelay(wand.get()) == 0 && MagickGetNumberImages(wand.get()) <= 1 ? 1 : 0;
 }
 
 // The background colour stays unset: quarter turns uncover no background.
-void rotate_clockwise(MagickWand* image, double angle) {
+bool rotate_clockwise(MagickWand* image, double angle) {
     const auto background = new_pixel_wand();
-    MagickRotateImage(image, background.get(), angle);
+    return background && MagickRotateImage(image, background.get(), angle) == MagickTrue;
+}
+
+bool set_jpeg_quality(MagickWand* image, int quality) {
+    return MagickSetImageCompression(image, JPEGCompression) == MagickTrue &&
+           MagickSetImageCompressionQuality(image, quality) == MagickTrue;
 }
 
 bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, int h_margin,
                           int v_direction, int v_margin) {
     const auto watermark = new_magick_wand();
-    if (!read_image(watermark.get(), path))
+    if (!watermark || !read_image(watermark.get(), path))
         return false;
-    composite_watermark(image, watermark.get(), h_direction, h_margin, v_direction, v_margin);
-    return true;
+    return composite_watermark(image, watermark.get(), h_direction, h_margin, v_direction,
+                               v_margin);
 }
 
-void lay_on_white(MagickWand* image) {
+bool lay_on_white(MagickWand* image) {
     const auto white = new_pixel_wand();
-    PixelSetColor(white.get(), "white");
-    MagickSetImageBackgroundColor(image, white.get());
-    MagickExtentImage(image, MagickGetImageWidth(image), MagickGetImageHeight(image), 0, 0);
+    return white && PixelSetColor(white.get(), "white") == MagickTrue &&
+           MagickSetImageBackgroundColor(image, white.get()) == MagickTrue &&
+           MagickExtentImage(image, MagickGetImageWidth(image), MagickGetImageHeight(image), 0,
+                             0) == MagickTrue;
 }
 
 bool needs_white_canvas(const char* format) {

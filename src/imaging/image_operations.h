@@ -1,33 +1,38 @@
 // Operations on an image held by the library. Directions are the placement codes 1 (left or
-// top), 2 (centred) and 3 (right or bottom; any other value acts as 3).
+// top), 2 (centred) and 3 (right or bottom; any other value acts as 3). Each operation answers
+// false when the library refused it, leaving the image as the library left it; the caller
+// decides what that failure means.
 #pragma once
 #include <wand/MagickWand.h>
 
 #include "imaging/geometry.h"
 
-int to_srgb(MagickWand* image);
-// Shrinks to target_width keeping the aspect ratio; never enlarges.
-int resize_to_width(MagickWand* image, int target_width);
+// An image already in sRGB is left alone.
+bool to_srgb(MagickWand* image);
+// Shrinks to target_width keeping the aspect ratio; never enlarges (nothing to do is no failure).
+bool resize_to_width(MagickWand* image, int target_width);
 // The same for an image that was decoded smaller than the width x height it stands for: the
 // result has the size the full picture would have been shrunk to.
-int resize_to_width(MagickWand* image, int target_width, int width, int height);
+bool resize_to_width(MagickWand* image, int target_width, int width, int height);
 // Blends watermark over image at the placed position; watermark stays unchanged.
-int composite_watermark(MagickWand* image, MagickWand* watermark, int h_direction, int h_margin,
-                        int v_direction, int v_margin);
+bool composite_watermark(MagickWand* image, MagickWand* watermark, int h_direction, int h_margin,
+                         int v_direction, int v_margin);
 // 1 for a readable image with one frame and no delay, 0 otherwise.
 int is_still_image(const char* path);
 
 // Steps the batch and the previews share.
 
 // Rotates clockwise by angle degrees.
-void rotate_clockwise(MagickWand* image, double angle);
+bool rotate_clockwise(MagickWand* image, double angle);
+// Marks the image to be written as a JPEG of this quality.
+bool set_jpeg_quality(MagickWand* image, int quality);
 // Reads the watermark image file (a program path) and blends it over image; a file that
-// cannot be read leaves image as it is. False in that case.
+// cannot be read leaves image as it is. False in that case too.
 bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, int h_margin,
                           int v_direction, int v_margin);
 // Lays the image on a white canvas of its own size: transparent parts become white, not the
 // black a JPEG would show.
-void lay_on_white(MagickWand* image);
+bool lay_on_white(MagickWand* image);
 // PNG and GIF images may hold transparent parts, which a JPEG would show black: they are laid
 // on white before they are written.
 bool needs_white_canvas(const char* format);

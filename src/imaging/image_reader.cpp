@@ -43,7 +43,8 @@ bool holds_a_picture(MagickWand* wand) {
 
 } // namespace
 
-// Some coders answer a damaged file with an empty picture; that is a failed read too.
+// Some coders answer a damaged file with an empty picture; that is a failed read too. A size
+// hint the library does not take only costs time: the picture is then decoded whole.
 bool read_image(MagickWand* wand, const char* path, int scale) {
     const char* coder;
     const std::string name = library_name(path, &coder);
@@ -65,7 +66,7 @@ ImageSize stored_image_size(const char* path) {
     const char* coder;
     const std::string name = library_name(path, &coder);
     const auto wand = new_magick_wand();
-    if (name.empty() || MagickPingImage(wand.get(), name.c_str()) != MagickTrue ||
+    if (name.empty() || !wand || MagickPingImage(wand.get(), name.c_str()) != MagickTrue ||
         !holds_a_picture(wand.get()))
         return {};
     return {static_cast<int>(MagickGetImageWidth(wand.get())),

@@ -1,8 +1,8 @@
 // Owners for the image library's process-wide start and for its wands and allocations.
 #pragma once
-#include <memory>
-
 #include <wand/MagickWand.h>
+
+#include "base/unique_any.h"
 
 // Counted start and stop: only the outermost stop ends the library, so the nested pairs of
 // the font test and the still-image test never end it under a running batch or preview.
@@ -17,24 +17,12 @@ class MagickSession {
     MagickSession& operator=(const MagickSession&) = delete;
 };
 
-struct MagickWandDeleter {
-    void operator()(MagickWand* w) const { DestroyMagickWand(w); }
-};
-struct DrawingWandDeleter {
-    void operator()(DrawingWand* w) const { DestroyDrawingWand(w); }
-};
-struct PixelWandDeleter {
-    void operator()(PixelWand* w) const { DestroyPixelWand(w); }
-};
-struct MagickMemoryDeleter {
-    void operator()(void* p) const { MagickRelinquishMemory(p); }
-};
-
-using unique_magick_wand = std::unique_ptr<MagickWand, MagickWandDeleter>;
-using unique_drawing_wand = std::unique_ptr<DrawingWand, DrawingWandDeleter>;
-using unique_pixel_wand = std::unique_ptr<PixelWand, PixelWandDeleter>;
-// Strings and arrays the library allocates (image format names, font metrics).
-template <typename T> using unique_magick_memory = std::unique_ptr<T, MagickMemoryDeleter>;
+// The library's handles and the strings and arrays it allocates (image format names, font
+// metrics), on the program's one owner template.
+using unique_magick_wand = unique_any<MagickWand*, DestroyMagickWand, 0>;
+using unique_drawing_wand = unique_any<DrawingWand*, DestroyDrawingWand, 0>;
+using unique_pixel_wand = unique_any<PixelWand*, DestroyPixelWand, 0>;
+template <typename T> using unique_magick_memory = unique_any<T*, MagickRelinquishMemory, 0>;
 
 inline unique_magick_wand new_magick_wand() {
     return unique_magick_wand(NewMagickWand());

@@ -7,11 +7,10 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "core/path_tests.h"
+#include "base/encoding.h"
 #include "imaging/magick.h"
-#include "imaging/system_fonts.h"
+#include "platform/file_system.h"
 #include "platform/library_path.h"
-#include "settings/encoding.h"
 
 char FontFilePaths[5][260];
 
@@ -35,6 +34,14 @@ constexpr ChineseFace chinese_faces[5] = {
 constexpr const char* yahei_second_file = "msyh_00.ttf";
 
 constexpr double bold_weight = 700;
+
+// The entries of the library's font metrics that the watermark uses.
+enum FontMetric : int {
+    CharacterHeight = 1,
+    Descender = 3, // negative: below the baseline
+    InkRight = 9,  // the right edge of the ink's bounding box
+    AdvanceWidth = 11,
+};
 
 // The row of the font table for face_name (compared whole and case-sensitively), or -1.
 int chinese_face_row(const char* face_name) {
@@ -63,7 +70,7 @@ unique_magick_memory<double> metrics_with_usable_font(MagickWand* image, Drawing
         return metrics;
     const std::string fallback = fallback_font_file();
     if (fallback.empty())
-        return nullptr;
+        return {};
     DrawSetFont(drawing, fallback.c_str());
     return query_metrics(image, drawing, text);
 }
@@ -104,9 +111,12 @@ void select_watermark_font(DrawingWand* drawing, const char* face_name) {
 
 // Style and weight are set before the font is chosen, so that the system's font list can give
 // the bold or italic file; the library still gets both, for the faces it looks up itself.
-int draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_direction,
-                        int v_margin, const FontSpec& font, double opacity, const char* text) {
+bool draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_direction,
+                         int v_margin, const FontSpec& font, double opacity, const char* text) {
     const auto drawing = new_drawing_wand();
+    const auto colour = new_pixel_wand();
+    if (!drawing || !colour)
+        return false;
     const double width = static_cast<double>(MagickGetImageWidth(image));
     const double height = static_cast<double>(MagickGetImageHeight(image));
     DrawSetTextEncoding(drawing.get(), "UTF-8");
@@ -118,19 +128,22 @@ int draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_
     DrawSetFontSize(drawing.get(), font.fontSize);
     const std::string utf8_text = gbk_to_utf8(std::string(text));
 
-    const auto colour = new_pixel_wand();
+    // A colour text the library cannot read leaves the fill at its default, black, as it
+    // always has: the text is drawn all the same.
     PixelSetColor(colour.get(), font.htmlColor);
     DrawSetFillColor(drawing.get(), colour.get());
     if (opacity < 1.0)
         DrawSetFillOpacity(drawing.get(), opacity);
 
-    const auto m = metrics_with_usable_font(image, drawing.get(), utf8_text);
-    if (!m)
-        return 0;
-    const TextPlacement at = place_text(width, height, m.get()[1], m.get()[3], m.get()[11],
-                                        h_direction, h_margin, v_direction, v_margin);
-    MagickAnnotateImage(image, drawing.get(), at.x, at.y, 0.0, utf8_text.c_str());
-    return 0;
+    const auto metrics = metrics_with_usable_font(image, drawing.get(), utf8_text);
+    if (!metrics)
+        return false;
+    const double* m = metrics.get();
+    const TextPlacement at =
+        place_text(width, height, m[CharacterHeight], m[Descender], m[AdvanceWidth], h_direction,
+                   h_margin, v_direction, v_margin);
+    return MagickAnnotateImage(image, drawing.get(), at.x, at.y, 0.0, utf8_text.c_str()) ==
+           MagickTrue;
 }
 
 // A font that really has the glyph draws "国" wider than "a"; a font without it draws nothing
@@ -139,12 +152,14 @@ int font_shows_chinese(const FontSpec& font) {
     const MagickSession session;
     const auto canvas = new_magick_wand();
     const auto background = new_pixel_wand();
-    MagickNewImage(canvas.get(), 32, 32, background.get());
     const auto drawing = new_drawing_wand();
+    if (!canvas || !background || !drawing ||
+        MagickNewImage(canvas.get(), 32, 32, background.get()) != MagickTrue)
+        return 0;
     DrawSetTextEncoding(drawing.get(), "UTF-8");
     select_watermark_font(drawing.get(), font.fontName);
 
     const auto latin = query_metrics(canvas.get(), drawing.get(), "a");
     const auto chinese = query_metrics(canvas.get(), drawing.get(), gbk_to_utf8(std::string("国")));
-    return latin && chinese && latin.get()[9] < chinese.get()[9] ? 1 : 0;
+    return latin && chinese && latin.get()[InkRight] < chinese.get()[InkRight] ? 1 : 0;
 }

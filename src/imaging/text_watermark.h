@@ -12,6 +12,8 @@ void build_font_paths();
 // Set the drawing's weight and style first: a face found through the system's font list is
 // taken in the matching bold or italic file.
 void select_watermark_font(DrawingWand* drawing, const char* face_name);
-int draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_direction,
-                        int v_margin, const FontSpec& font, double opacity, const char* text);
+// False when nothing was drawn: no drawing wand, no font the library can use, or the library
+// refused the text.
+bool draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_direction,
+                         int v_margin, const FontSpec& font, double opacity, const char* text);
 int font_shows_chinese(const FontSpec& font);

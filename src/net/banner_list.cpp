@@ -1,9 +1,6 @@
 #include "net/banner_list.h"
 
-#include <cctype>
-#include <climits>
-
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace {
 
@@ -29,11 +26,11 @@ bool is_gbk_trail_byte(char c) {
 bool is_device_name(std::string_view name) {
     std::string stem(name.substr(0, name.find('.')));
     for (char& c : stem)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
-        stem == "CONOUT$")
+        c = ascii_lower(c);
+    if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul" || stem == "conin$" ||
+        stem == "conout$")
         return true;
-    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+    return stem.size() == 4 && (stem.compare(0, 3, "com") == 0 || stem.compare(0, 3, "lpt") == 0) &&
            stem[3] >= '1' && stem[3] <= '9';
 }
 
@@ -51,39 +48,19 @@ bool is_plain_file_name(std::string_view name) {
     return true;
 }
 
-bool starts_with_nocase(std::string_view s, std::string_view prefix) {
-    if (s.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(s[i])) != prefix[i])
-            return false;
-    return true;
+// A number token without digits reads as 0.
+int list_number(std::string_view token) {
+    return parse_decimal(token).value_or(0);
 }
 
 } // namespace
-
-int parse_decimal(std::string_view token) {
-    std::size_t i = 0;
-    while (i < token.size() && std::isspace(static_cast<unsigned char>(token[i])))
-        ++i;
-    bool negative = false;
-    if (i < token.size() && (token[i] == '-' || token[i] == '+'))
-        negative = token[i++] == '-';
-    long long value = 0;
-    for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i)
-        if (value <= INT_MAX)
-            value = value * 10 + (token[i] - '0');
-    if (negative)
-        value = -value;
-    return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
-}
 
 std::vector<BannerListEntry> parse_banner_list(std::string_view body) {
     const std::vector<std::string_view> tokens = list_tokens(body);
     std::vector<BannerListEntry> entries;
     for (std::size_t i = 0; i + 4 <= tokens.size(); i += 4)
-        entries.push_back({std::string(tokens[i]), parse_decimal(tokens[i + 1]),
-                           std::string(tokens[i + 2]), parse_decimal(tokens[i + 3])});
+        entries.push_back({std::string(tokens[i]), list_number(tokens[i + 1]),
+                           std::string(tokens[i + 2]), list_number(tokens[i + 3])});
     return entries;
 }
 

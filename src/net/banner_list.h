@@ -23,10 +23,6 @@ inline constexpr std::size_t MaxBannerLink = 255;
 // The tokens of an unfinished last group are ignored.
 std::vector<BannerListEntry> parse_banner_list(std::string_view body);
 
-// A number token read as "%d" reads it: leading white space, a sign, decimal digits up to the
-// first other character. A token without digits reads as 0; values beyond int are clamped.
-int parse_decimal(std::string_view token);
-
 // The name under which the entry's picture is stored in the images folder: the text after the
 // last '/' of its URL. Nothing when the entry is left out: a size of 0 or less (it would never
 // be shown), an image URL or link longer than the table holds, no '/' in the URL, or a name that

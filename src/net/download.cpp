@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "core/path_tests.h"
-#include "net/http_message.h"
+#include "base/program.h"
 #include "net/http_connection.h"
+#include "net/http_message.h"
 #include "net/url.h"
-#include "settings/program_folder.h"
+#include "platform/file_system.h"
 
 namespace {
 

@@ -7,28 +7,6 @@
 
 #include "net/http_message.h"
 
-void close_socket(socket_handle socket) {
-    closesocket(static_cast<SOCKET>(socket));
-}
-
-bool WinsockScope::start() {
-    WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0)
-        return false;
-    started_ = true;
-    if (LOBYTE(data.wVersion) != 2 || HIBYTE(data.wVersion) != 2) {
-        end();
-        return false;
-    }
-    return true;
-}
-
-void WinsockScope::end() {
-    if (started_)
-        WSACleanup();
-    started_ = false;
-}
-
 bool HttpConnection::open(const char* host, unsigned timeout_ms) {
     if (!winsock_.start())
         return false;

@@ -1,8 +1,6 @@
 // The blocking HTTP client: one connection to port 80 of a host, with its own WinSock start-up.
-// Every exchange opens and closes its own; nothing is kept between requests.
-//
-// The WinSock headers must come before every C library header (their timeval clashes with the
-// C library's), so only http_connection.cpp includes them and this header needs none.
+// Every exchange opens and closes its own; nothing is kept between requests. Only
+// http_connection.cpp includes the WinSock headers, which must come before every C library one.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -10,26 +8,7 @@
 #include <string_view>
 
 #include "platform/unique_handle.h"
-
-using socket_handle = std::uintptr_t; // SOCKET
-void close_socket(socket_handle socket);
-using unique_socket = unique_any<socket_handle, close_socket, -1>; // INVALID_SOCKET
-
-// WSAStartup for version 2.2, and WSACleanup only when that start succeeded.
-class WinsockScope {
-  public:
-    WinsockScope() = default;
-    ~WinsockScope() { end(); }
-    WinsockScope(const WinsockScope&) = delete;
-    WinsockScope& operator=(const WinsockScope&) = delete;
-
-    // False when WinSock cannot be started or offers another version than 2.2.
-    bool start();
-    void end();
-
-  private:
-    bool started_ = false;
-};
+#include "platform/winsock.h"
 
 class HttpConnection {
   public:

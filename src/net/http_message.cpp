@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "settings/program_folder.h"
+#include "base/program.h"
 
 std::string http_get_request(std::string_view path, std::string_view host) {
     std::string request = "GET ";

@@ -6,6 +6,6 @@
 // the answer is not recognised, -1 when the exchange fails (time-outs included).
 int check_for_update();
 
-// Thread procedure; the argument is the main window, owner of the question. On a newer version
-// it asks whether to visit the site and opens its home page on yes. Failures are silent.
-DWORD WINAPI update_check_thread(void* main_window);
+// Thread procedure; the argument is the OnlineHost that asks the user. On a newer version it
+// asks whether to visit the site and opens its home page on yes. Failures are silent.
+DWORD WINAPI update_check_thread(void* host);

@@ -3,21 +3,19 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "base/program.h"
 #include "net/site_host.h"
 #include "net/web_page_launch.h"
 #include "platform/unique_handle.h"
-#include "settings/program_folder.h"
 
 namespace {
 
-// An empty "temp.html" in the program folder, kept there: it only serves to ask the system
-// which program opens .html files. The folder is found once, from the module's own path.
+// An empty "temp.html" in the executable's folder, kept there: it only serves to ask the system
+// which program opens .html files. The folder is found once.
 const std::string& probe_file() {
     static const std::string path = [] {
-        char module_path[MAX_PATH] = {};
-        if (GetModuleFileNameA(nullptr, module_path, MAX_PATH) == 0)
-            return std::string("temp.html");
-        return folder_of_module_path(module_path) + "\\temp.html";
+        const std::string folder = executable_folder();
+        return folder.empty() ? std::string("temp.html") : folder + "\\temp.html";
     }();
     return path;
 }

@@ -1,6 +1,6 @@
 #include "net/web_page_launch.h"
 
-#include "settings/text.h"
+#include "base/text.h"
 
 std::vector<ShellLaunch> web_page_launches(std::string_view browser, std::string_view url) {
     const ShellLaunch the_url{std::string(url), {}};

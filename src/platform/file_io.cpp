@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "settings/text_mode.h"
+#include "base/text_mode.h"
 
 unique_file open_for_reading(const char* path) {
     return unique_file(CreateFileA(path, GENERIC_READ,

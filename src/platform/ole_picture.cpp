@@ -4,11 +4,6 @@
 
 namespace {
 
-inline void free_global(HGLOBAL memory) {
-    GlobalFree(memory);
-}
-using unique_global = unique_any<HGLOBAL, free_global, 0>;
-
 // The whole file in movable global memory, or null.
 unique_global read_into_global(const char* path, DWORD& size) {
     const unique_file file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,

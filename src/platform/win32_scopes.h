@@ -1,16 +1,9 @@
-// Owners and scopes for the GDI, painting and COM resources of the windows: each released
-// once, on every path.
+// Scopes of the painting and COM resources of the windows: each released once, on every path.
 #pragma once
 #include <windows.h>
 #include <objbase.h>
 
 #include "platform/unique_handle.h"
-
-inline void delete_gdi_object(HGDIOBJ object) {
-    DeleteObject(object);
-}
-using unique_brush = unique_any<HBRUSH, delete_gdi_object, 0>;
-using unique_pen = unique_any<HPEN, delete_gdi_object, 0>;
 
 // GetDC / ReleaseDC.
 class WindowDC {
@@ -63,10 +56,12 @@ class SelectScope {
     HGDIOBJ previous_;
 };
 
-// CoInitialize / CoUninitialize, the latter only when the former succeeded.
+// CoInitializeEx / CoUninitialize, the latter only when the former succeeded. A thread with a
+// message loop takes the single-threaded apartment, one without (a worker) the multithreaded.
 class ComScope {
   public:
-    ComScope() : started_(SUCCEEDED(CoInitialize(nullptr))) {}
+    explicit ComScope(DWORD apartment = COINIT_APARTMENTTHREADED)
+        : started_(SUCCEEDED(CoInitializeEx(nullptr, apartment))) {}
     ~ComScope() {
         if (started_)
             CoUninitialize();
@@ -76,17 +71,4 @@ class ComScope {
 
   private:
     bool started_;
-};
-
-inline void release_com(IUnknown* object) {
-    object->Release();
-}
-
-// A COM interface pointer, released once.
-template <typename Interface> class unique_com : public unique_any<Interface*, release_com, 0> {
-  public:
-    using unique_any<Interface*, release_com, 0>::unique_any;
-    Interface* operator->() const { return this->get(); }
-    // For the out parameter of CoCreateInstance and QueryInterface.
-    void** put() { return reinterpret_cast<void**>(unique_any<Interface*, release_com, 0>::put()); }
 };

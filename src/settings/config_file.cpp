@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "base/program.h"
 #include "platform/file_io.h"
 #include "settings/config_format.h"
-#include "settings/program_folder.h"
 
 namespace {
 const char ConfigName[] = "config.dat";
@@ -12,7 +12,7 @@ const char ConfigName[] = "config.dat";
 
 int write_default_config() {
     // Failure shows when loading reads the file back.
-    write_text_file(ConfigName, default_config_text);
+    write_text_file(ConfigName, default_config_text());
     return 1;
 }
 

@@ -1,71 +1,91 @@
 #include "settings/config_format.h"
 
-#include <climits>
-#include <cstdio>
+#include <cstddef>
 #include <cstring>
 #include <string_view>
 
-#include "settings/text.h"
-
-const char default_config_text[] = "width=750\n"
-                                   "quanlity=2\n"
-                                   "sy_text=\n"
-                                   "sy_text_opacity=0\n"
-                                   "sy_text_w_direction=2\n"
-                                   "sy_text_w_value=16\n"
-                                   "sy_text_h_direction=2\n"
-                                   "sy_text_h_value=16\n"
-                                   "sy_text_fontName=Arial\n"
-                                   "sy_text_fontSize=26\n"
-                                   "sy_text_isItalic=0\n"
-                                   "sy_text_isWeight=0\n"
-                                   "sy_text_htmlColor=#000000\n"
-                                   "sy_text_rgbColors=0\n"
-                                   "sy_image=\n"
-                                   "sy_image_w_direction=2\n"
-                                   "sy_image_w_value=16\n"
-                                   "sy_image_h_direction=2\n"
-                                   "sy_image_h_value=16\n";
+#include "base/text.h"
 
 namespace {
 
-bool is_c_space(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
+// How a key's value is held in the record, which also sets its limits.
+enum class FieldKind {
+    Number, // int32_t, read as "%d" reads it: values beyond 32 bits saturate
+    Colour, // uint32_t 0x00BBGGRR, read and written as a signed 32-bit number ("%ld")
+    Text,   // a char field: cut to its size less one byte, no double-byte character split
+};
+
+// One line of config.dat: the key, the field that holds its value (offset in the record, and
+// for a text the field's size), its kind and the value of a new file.
+struct ConfigKey {
+    const char* name;
+    FieldKind kind;
+    std::size_t offset;
+    std::size_t text_size;
+    const char* default_value;
+};
+
+constexpr std::size_t FontOffset = offsetof(Settings, font);
+
+// The 19 keys in the order of the file; a stored file relies on these names and this order.
+constexpr ConfigKey config_keys[] = {
+    {"width", FieldKind::Number, offsetof(Settings, width), 0, "750"},
+    {"quanlity", FieldKind::Number, offsetof(Settings, quanlity), 0, "2"},
+    {"sy_text", FieldKind::Text, offsetof(Settings, sy_text), sizeof Settings::sy_text, ""},
+    {"sy_text_opacity", FieldKind::Number, offsetof(Settings, sy_text_opacity), 0, "0"},
+    {"sy_text_w_direction", FieldKind::Number, offsetof(Settings, sy_text_w_direction), 0, "2"},
+    {"sy_text_w_value", FieldKind::Number, offsetof(Settings, sy_text_w_value), 0, "16"},
+    {"sy_text_h_direction", FieldKind::Number, offsetof(Settings, sy_text_h_direction), 0, "2"},
+    {"sy_text_h_value", FieldKind::Number, offsetof(Settings, sy_text_h_value), 0, "16"},
+    {"sy_text_fontName", FieldKind::Text, FontOffset + offsetof(FontSpec, fontName),
+     sizeof FontSpec::fontName, "Arial"},
+    {"sy_text_fontSize", FieldKind::Number, FontOffset + offsetof(FontSpec, fontSize), 0, "26"},
+    {"sy_text_isItalic", FieldKind::Number, FontOffset + offsetof(FontSpec, isItalic), 0, "0"},
+    {"sy_text_isWeight", FieldKind::Number, FontOffset + offsetof(FontSpec, isWeight), 0, "0"},
+    {"sy_text_htmlColor", FieldKind::Text, FontOffset + offsetof(FontSpec, htmlColor),
+     sizeof FontSpec::htmlColor, "#000000"},
+    {"sy_text_rgbColors", FieldKind::Colour, FontOffset + offsetof(FontSpec, rgbColors), 0, "0"},
+    {"sy_image", FieldKind::Text, offsetof(Settings, sy_image), sizeof Settings::sy_image, ""},
+    {"sy_image_w_direction", FieldKind::Number, offsetof(Settings, sy_image_w_direction), 0, "2"},
+    {"sy_image_w_value", FieldKind::Number, offsetof(Settings, sy_image_w_value), 0, "16"},
+    {"sy_image_h_direction", FieldKind::Number, offsetof(Settings, sy_image_h_direction), 0, "2"},
+    {"sy_image_h_value", FieldKind::Number, offsetof(Settings, sy_image_h_value), 0, "16"},
+};
+
+char* field_of(Settings& settings, const ConfigKey& key) {
+    return reinterpret_cast<char*>(&settings) + key.offset;
+}
+const char* field_of(const Settings& settings, const ConfigKey& key) {
+    return reinterpret_cast<const char*>(&settings) + key.offset;
 }
 
-// Reads a decimal integer the way "%d" does: leading white space, optional sign, digits up
-// to the first other byte. Values beyond 32 bits saturate. False when no digit follows.
-bool parse_int(std::string_view v, int32_t& out) {
-    std::size_t i = 0;
-    while (i < v.size() && is_c_space(v[i]))
-        ++i;
-    bool negative = false;
-    if (i < v.size() && (v[i] == '+' || v[i] == '-'))
-        negative = v[i++] == '-';
-    if (i == v.size() || v[i] < '0' || v[i] > '9')
-        return false;
-    long long n = 0;
-    for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i)
-        if (n <= INT_MAX + 1LL)
-            n = n * 10 + (v[i] - '0');
-    if (negative)
-        n = -n;
-    out = static_cast<int32_t>(n < INT_MIN ? INT_MIN : n > INT_MAX ? INT_MAX : n);
-    return true;
+// A number that does not start with digits leaves the field as it was.
+void set_field(Settings& settings, const ConfigKey& key, std::string_view value) {
+    char* field = field_of(settings, key);
+    if (key.kind == FieldKind::Text) {
+        copy_to_field(field, key.text_size, value.data(), value.size());
+        return;
+    }
+    const auto number = parse_decimal(value);
+    if (!number)
+        return;
+    if (key.kind == FieldKind::Number)
+        *reinterpret_cast<int32_t*>(field) = *number;
+    else
+        *reinterpret_cast<uint32_t*>(field) = static_cast<uint32_t>(*number);
 }
 
-template <std::size_t N> void set_text(char (&field)[N], std::string_view v) {
-    copy_to_field(field, v.data(), v.size());
-}
-
-void set_int(int32_t& field, std::string_view v) {
-    parse_int(v, field);
-}
-
-void set_unsigned(uint32_t& field, std::string_view v) {
-    int32_t n;
-    if (parse_int(v, n))
-        field = static_cast<uint32_t>(n);
+std::string field_text(const Settings& settings, const ConfigKey& key) {
+    const char* field = field_of(settings, key);
+    switch (key.kind) {
+    case FieldKind::Number:
+        return std::to_string(*reinterpret_cast<const int32_t*>(field));
+    case FieldKind::Colour:
+        return std::to_string(static_cast<int32_t>(*reinterpret_cast<const uint32_t*>(field)));
+    case FieldKind::Text:
+        break;
+    }
+    return std::string(field, strnlen(field, key.text_size));
 }
 
 // The key and the value of a line, split the way a tokenizer over "=" splits it: the key is
@@ -84,65 +104,35 @@ void split_line(std::string_view line, std::string_view& key, std::string_view& 
     value = next_token(pos);
 }
 
-void apply_line(std::string_view line, Settings& s) {
+void apply_line(std::string_view line, Settings& settings) {
     line = line.substr(0, line.find('\0')); // the line ends at a NUL byte, as a C string does
-    std::string_view key, v;
-    split_line(line, key, v);
-    FontSpec& f = s.font;
-    if (key == "width")
-        set_int(s.width, v);
-    else if (key == "quanlity")
-        set_int(s.quanlity, v);
-    else if (key == "sy_text")
-        set_text(s.sy_text, v);
-    else if (key == "sy_text_opacity")
-        set_int(s.sy_text_opacity, v);
-    else if (key == "sy_text_w_direction")
-        set_int(s.sy_text_w_direction, v);
-    else if (key == "sy_text_w_value")
-        set_int(s.sy_text_w_value, v);
-    else if (key == "sy_text_h_direction")
-        set_int(s.sy_text_h_direction, v);
-    else if (key == "sy_text_h_value")
-        set_int(s.sy_text_h_value, v);
-    else if (key == "sy_text_fontName")
-        set_text(f.fontName, v);
-    else if (key == "sy_text_fontSize")
-        set_int(f.fontSize, v);
-    else if (key == "sy_text_isItalic")
-        set_int(f.isItalic, v);
-    else if (key == "sy_text_isWeight")
-        set_int(f.isWeight, v);
-    else if (key == "sy_text_htmlColor")
-        set_text(f.htmlColor, v);
-    else if (key == "sy_text_rgbColors")
-        set_unsigned(f.rgbColors, v);
-    else if (key == "sy_image")
-        set_text(s.sy_image, v);
-    else if (key == "sy_image_w_direction")
-        set_int(s.sy_image_w_direction, v);
-    else if (key == "sy_image_w_value")
-        set_int(s.sy_image_w_value, v);
-    else if (key == "sy_image_h_direction")
-        set_int(s.sy_image_h_direction, v);
-    else if (key == "sy_image_h_value")
-        set_int(s.sy_image_h_value, v);
+    std::string_view name, value;
+    split_line(line, name, value);
+    for (const ConfigKey& key : config_keys)
+        if (name == key.name) {
+            set_field(settings, key, value);
+            return;
+        }
 }
 
-void add_line(std::string& out, const char* key, const char* value) {
+void add_line(std::string& out, const char* key, const std::string& value) {
     out += key;
     out += '=';
     out += value;
     out += '\n';
 }
 
-void add_line(std::string& out, const char* key, long long value) {
-    char digits[24];
-    std::snprintf(digits, sizeof digits, "%lld", value);
-    add_line(out, key, digits);
-}
-
 } // namespace
+
+const char* default_config_text() {
+    static const std::string text = [] {
+        std::string lines;
+        for (const ConfigKey& key : config_keys)
+            add_line(lines, key.name, key.default_value);
+        return lines;
+    }();
+    return text.c_str();
+}
 
 void apply_config_text(const char* text, std::size_t len, Settings& settings) {
     const std::string_view all(text, len);
@@ -151,28 +141,9 @@ void apply_config_text(const char* text, std::size_t len, Settings& settings) {
         apply_line(all.substr(start, end - start), settings);
 }
 
-std::string compose_config_text(const Settings& s) {
-    const FontSpec& f = s.font;
+std::string compose_config_text(const Settings& settings) {
     std::string out;
-    add_line(out, "width", s.width);
-    add_line(out, "quanlity", s.quanlity);
-    add_line(out, "sy_text", s.sy_text);
-    add_line(out, "sy_text_opacity", s.sy_text_opacity);
-    add_line(out, "sy_text_w_direction", s.sy_text_w_direction);
-    add_line(out, "sy_text_w_value", s.sy_text_w_value);
-    add_line(out, "sy_text_h_direction", s.sy_text_h_direction);
-    add_line(out, "sy_text_h_value", s.sy_text_h_value);
-    add_line(out, "sy_text_fontName", f.fontName);
-    add_line(out, "sy_text_fontSize", f.fontSize);
-    add_line(out, "sy_text_isItalic", f.isItalic);
-    add_line(out, "sy_text_isWeight", f.isWeight);
-    add_line(out, "sy_text_htmlColor", f.htmlColor);
-    // The colour is a 32-bit value written as a signed number, as "%ld" writes it.
-    add_line(out, "sy_text_rgbColors", static_cast<int32_t>(f.rgbColors));
-    add_line(out, "sy_image", s.sy_image);
-    add_line(out, "sy_image_w_direction", s.sy_image_w_direction);
-    add_line(out, "sy_image_w_value", s.sy_image_w_value);
-    add_line(out, "sy_image_h_direction", s.sy_image_h_direction);
-    add_line(out, "sy_image_h_value", s.sy_image_h_value);
+    for (const ConfigKey& key : config_keys)
+        add_line(out, key.name, field_text(settings, key));
     return out;
 }

@@ -5,7 +5,7 @@
 #include "settings/settings.h"
 
 // The file written when none exists, with LF line ends (the file on disk has CR LF).
-extern const char default_config_text[];
+const char* default_config_text();
 
 // Applies every complete line of text (line ends LF, a CR before the LF is dropped) to
 // settings. A last line without a line break is not applied; unknown keys are ignored;

@@ -2,6 +2,7 @@
 // their meaning.
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct FontSpec {
     char fontName[32];  // face name as the font dialog names it
@@ -12,7 +13,17 @@ struct FontSpec {
     int32_t isWeight;   // 0 or 1 (bold)
 };
 
-// Each field bears the name of its config.dat key; list choices are stored as indexes.
+// "#rrggbb" in lowercase hexadecimal from a COLORREF (red in the low byte): the one formatter
+// of the colour's text.
+std::string html_color(uint32_t rgb);
+
+// Sets the colour both ways the record keeps it: the number and its "#rrggbb" text.
+void set_font_color(FontSpec& font, uint32_t rgb);
+
+// Each field is named after its config.dat key (the font's keys add "sy_text_"), spelling and
+// all, so that a field and its stored line read alike: hence quanlity for the quality, the
+// "sy_" (水印, watermark) of the watermark fields and "isWeight" for bold. List choices are
+// stored as indexes into the tables below.
 struct Settings {
     int32_t width;
     int32_t quanlity; // index into quality_values

@@ -1,42 +1,52 @@
 #include "ui/batch_worker.h"
 
+#include <memory>
+
 #include <commctrl.h>
 
 #include "core/batch_run.h"
+#include "core/captions.h"
 #include "platform/thread.h"
-#include "ui/app_state.h"
 #include "ui/main_controls.h"
-#include "ui/window_helpers.h"
 #include "ui/window_host.h"
 
 namespace {
 
-DWORD WINAPI processing_worker(void*) {
-    WindowBatchHost host;
+// What the worker is given: the window, and the record the run checks and fills in.
+struct WorkerJob {
+    App& app;
+    Settings settings;
+};
+
+DWORD WINAPI processing_worker(void* argument) {
+    const std::unique_ptr<WorkerJob> job(static_cast<WorkerJob*>(argument));
+    WindowBatchHost host(job->app);
     try {
-        run_batch(read_form(), TheSettings, host);
+        run_batch(read_form(job->app), job->settings, host);
     } catch (...) {
         // Out of memory inside a run: the window must not stay locked.
+        host.hand_back_settings(job->settings);
         host.restore_controls();
-        SendMessageA(ProgressBar, PBM_SETPOS, 0, 0);
-        ProcessingFlag = 0;
+        SendMessageA(job->app.ProgressBar, PBM_SETPOS, 0, 0);
     }
+    job->app.ProcessingFlag = 0;
     return 0;
 }
 
 } // namespace
 
-void start_processing() {
-    if (!start_thread(processing_worker, nullptr)) {
-        MessageBoxA(MainWindow, "无法创建新线程来处理图片", "提示", MB_ICONERROR);
+void start_processing(App& app) {
+    app.ProcessingFlag = 1;
+    auto job = std::make_unique<WorkerJob>(WorkerJob{app, app.TheSettings});
+    if (!start_thread(processing_worker, job.get())) {
+        app.ProcessingFlag = 0;
+        MessageBoxA(app.MainWindow, "无法创建新线程来处理图片", NoticeCaption, MB_ICONERROR);
         return;
     }
-    BannerRepaint = 0;
-    enable_children_except(MainWindow, BannerStatic, false);
-    EnableWindow(ProgressBar, TRUE);
-    BannerRepaint = 1;
+    job.release(); // the worker owns it now
+    hand_controls_to_run(app);
 }
 
-bool batch_is_running() {
-    return ProcessingFlag == 1;
+bool batch_is_running(const App& app) {
+    return app.ProcessingFlag == 1;
 }

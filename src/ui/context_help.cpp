@@ -2,93 +2,85 @@
 
 #include <string>
 
-#include "ui/app_state.h"
-#include "ui/help_rules.h"
-#include "ui/main_controls.h"
 #include "platform/win32_scopes.h"
+#include "ui/help_rules.h"
 
 namespace {
 
 constexpr COLORREF PopupFill = RGB(254, 255, 237);
 constexpr COLORREF PopupEdge = RGB(192, 192, 192);
 
-// The text HelpPopup shows, kept for repainting it.
-std::string ShownText;
-
-// While on, the main window holds the mouse: the click lands on it, not on a control.
-bool HelpMode = false;
-
 // The rows of the help table by control, in the order of the table.
 struct HelpRow {
-    HWND* control;
+    HWND MainControls::*control;
     int row;
 };
 
 const HelpRow HelpRows[] = {
-    {&SourceFolderLabel, 1},
-    {&SourceFolderEdit, 1},
-    {&SourceFolderButton, 1},
-    {&WidthCheck, 2},
-    {&WidthEdit, 2},
-    {&QualityCheck, 3},
-    {&QualityCombo, 3},
-    {&RotateCheck, 4},
-    {&RotateCombo, 4},
-    {&SubfoldersCheck, 5},
-    {&TextWatermarkCheck, 6},
-    {&TextLabel, 7},
-    {&TextEdit, 7},
-    {&TextPositionLabel, 8},
-    {&TextHorzCombo, 8},
-    {&TextHorzEdit, 8},
-    {&TextVertCombo, 8},
-    {&TextVertEdit, 8},
-    {&TextOpacityLabel, 9},
-    {&TextOpacityCombo, 9},
-    {&FontLabel, 10},
-    {&FontEdit, 10},
-    {&FontButton, 10},
-    {&TextPreviewButton, 11},
-    {&ImageWatermarkCheck, 12},
-    {&ImageLabel, 13},
-    {&ImageEdit, 13},
-    {&ImageButton, 13},
-    {&ImagePositionLabel, 14},
-    {&ImageHorzCombo, 14},
-    {&ImageHorzEdit, 14},
-    {&ImageVertCombo, 14},
-    {&ImageVertEdit, 14},
-    {&ImagePreviewButton, 15},
-    {&TargetFolderLabel, 16},
-    {&TargetFolderEdit, 16},
-    {&TargetFolderButton, 16},
-    {&StartButton, 17},
-    {&ProgressBar, 18},
+    {&MainControls::SourceFolderLabel, 1},
+    {&MainControls::SourceFolderEdit, 1},
+    {&MainControls::SourceFolderButton, 1},
+    {&MainControls::WidthCheck, 2},
+    {&MainControls::WidthEdit, 2},
+    {&MainControls::QualityCheck, 3},
+    {&MainControls::QualityCombo, 3},
+    {&MainControls::RotateCheck, 4},
+    {&MainControls::RotateCombo, 4},
+    {&MainControls::SubfoldersCheck, 5},
+    {&MainControls::TextWatermarkCheck, 6},
+    {&MainControls::TextLabel, 7},
+    {&MainControls::TextEdit, 7},
+    {&MainControls::TextPositionLabel, 8},
+    {&MainControls::TextHorzCombo, 8},
+    {&MainControls::TextHorzEdit, 8},
+    {&MainControls::TextVertCombo, 8},
+    {&MainControls::TextVertEdit, 8},
+    {&MainControls::TextOpacityLabel, 9},
+    {&MainControls::TextOpacityCombo, 9},
+    {&MainControls::FontLabel, 10},
+    {&MainControls::FontEdit, 10},
+    {&MainControls::FontButton, 10},
+    {&MainControls::TextPreviewButton, 11},
+    {&MainControls::ImageWatermarkCheck, 12},
+    {&MainControls::ImageLabel, 13},
+    {&MainControls::ImageEdit, 13},
+    {&MainControls::ImageButton, 13},
+    {&MainControls::ImagePositionLabel, 14},
+    {&MainControls::ImageHorzCombo, 14},
+    {&MainControls::ImageHorzEdit, 14},
+    {&MainControls::ImageVertCombo, 14},
+    {&MainControls::ImageVertEdit, 14},
+    {&MainControls::ImagePreviewButton, 15},
+    {&MainControls::TargetFolderLabel, 16},
+    {&MainControls::TargetFolderEdit, 16},
+    {&MainControls::TargetFolderButton, 16},
+    {&MainControls::StartButton, 17},
+    {&MainControls::ProgressBar, 18},
 };
 
-const char* help_text_of(HWND control) {
+const char* help_text_of(const App& app, HWND control) {
     for (const HelpRow& r : HelpRows)
-        if (*r.control == control)
+        if (app.*r.control == control)
             return help_text(r.row);
     return nullptr;
 }
 
-bool lies_on(HWND control, POINT client_point) {
+bool lies_on(const App& app, HWND control, POINT client_point) {
     RECT rect;
     GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, MainWindow, reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(nullptr, app.MainWindow, reinterpret_cast<POINT*>(&rect), 2);
     return PtInRect(&rect, client_point) != FALSE;
 }
 
 // A watermark group box lies above the check box on its caption, so the point is first found
 // on the box. The check box is then looked for by its rectangle; switching the group box off
 // and on to see beneath it would repaint both and, during a run, switch them on.
-HWND control_at(POINT client_point) {
-    const HWND child = ChildWindowFromPointEx(MainWindow, client_point, CWP_ALL);
-    if (child == TextGroup && lies_on(TextWatermarkCheck, client_point))
-        return TextWatermarkCheck;
-    if (child == ImageGroup && lies_on(ImageWatermarkCheck, client_point))
-        return ImageWatermarkCheck;
+HWND control_at(const App& app, POINT client_point) {
+    const HWND child = ChildWindowFromPointEx(app.MainWindow, client_point, CWP_ALL);
+    if (child == app.TextGroup && lies_on(app, app.TextWatermarkCheck, client_point))
+        return app.TextWatermarkCheck;
+    if (child == app.ImageGroup && lies_on(app, app.ImageWatermarkCheck, client_point))
+        return app.ImageWatermarkCheck;
     return child;
 }
 
@@ -100,68 +92,69 @@ int text_height(HDC dc, const char* text) {
 
 } // namespace
 
-const char* help_text_at(POINT client_point) {
-    const HWND control = control_at(client_point);
-    if (!control || control == MainWindow)
+const char* help_text_at(const App& app, POINT client_point) {
+    const HWND control = control_at(app, client_point);
+    if (!control || control == app.MainWindow)
         return nullptr;
-    return help_text_of(control);
+    return help_text_of(app, control);
 }
 
-void show_context_help() {
+void show_context_help(App& app) {
     POINT screen;
     GetCursorPos(&screen);
     POINT client = screen;
-    ScreenToClient(MainWindow, &client);
-    if (const char* text = help_text_at(client))
-        show_help_popup(text, screen.x, screen.y);
+    ScreenToClient(app.MainWindow, &client);
+    if (const char* text = help_text_at(app, client))
+        show_help_popup(app, text, screen.x, screen.y);
 }
 
 // The system's own help mode (WM_SYSCOMMAND with SC_CONTEXTHELP) is missing under Wine, so the
-// program keeps its own, alike on every platform.
-void enter_help_mode() {
-    HelpMode = true;
-    SetCapture(MainWindow);
+// program keeps its own, alike on every platform. While on, the main window holds the mouse: the
+// click lands on it, not on a control.
+void enter_help_mode(App& app) {
+    app.HelpMode = true;
+    SetCapture(app.MainWindow);
     SetCursor(LoadCursorA(nullptr, IDC_HELP));
 }
 
-bool help_mode_click() {
-    if (!HelpMode)
+bool help_mode_click(App& app) {
+    if (!app.HelpMode)
         return false;
-    end_help_mode();
-    show_context_help();
+    end_help_mode(app);
+    show_context_help(app);
     return true;
 }
 
-void end_help_mode() {
-    if (!HelpMode)
+void end_help_mode(App& app) {
+    if (!app.HelpMode)
         return;
-    HelpMode = false;
+    app.HelpMode = false;
     ReleaseCapture(); // the pointer takes the shape of what it is over again
 }
 
 // The height follows the text's lines; the pop-up stays within the screen.
-void show_help_popup(const char* text, int x, int y) {
-    ShownText = text;
+void show_help_popup(App& app, const char* text, int x, int y) {
+    app.HelpText = text;
     int height;
     {
-        const WindowDC dc(HelpPopup);
-        const SelectScope font(dc.get(), GuiFont);
+        const WindowDC dc(app.HelpPopup);
+        const SelectScope font(dc.get(), app.GuiFont);
         height = help_popup_height(text_height(dc.get(), text),
                                    static_cast<int>(help_lines(text).size()));
     }
     const HelpPopupPlace place = help_popup_place(x, y, height, GetSystemMetrics(SM_CXSCREEN),
                                                   GetSystemMetrics(SM_CYMAXIMIZED));
-    MoveWindow(HelpPopup, place.left, place.top, HelpPopupWidth, height, FALSE);
-    SetActiveWindow(HelpPopup);
-    ShowWindow(HelpPopup, SW_SHOWNORMAL);
+    MoveWindow(app.HelpPopup, place.left, place.top, HelpPopupWidth, height, FALSE);
+    SetActiveWindow(app.HelpPopup);
+    ShowWindow(app.HelpPopup, SW_SHOWNORMAL);
     // Drawn through its own painting, so that the pop-up also repaints whatever covers it.
-    InvalidateRect(HelpPopup, nullptr, TRUE);
-    UpdateWindow(HelpPopup);
+    InvalidateRect(app.HelpPopup, nullptr, TRUE);
+    UpdateWindow(app.HelpPopup);
 }
 
 // The default pen and brush draw the black outline and white fill of the outer box.
-void draw_help_popup(HDC dc, const char* text, int height) {
-    const SelectScope font(dc, GuiFont);
+void draw_help_popup(HDC dc, HFONT gui_font, const char* text, int height) {
+    const SelectScope font(dc, gui_font);
     const int line_height = text_height(dc, text);
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, PopupFill);
@@ -181,11 +174,11 @@ void draw_help_popup(HDC dc, const char* text, int height) {
                  static_cast<int>(lines[k].size()));
 }
 
-void paint_help_popup() {
-    const PaintScope paint(HelpPopup);
-    if (ShownText.empty())
+void paint_help_popup(const App& app) {
+    const PaintScope paint(app.HelpPopup);
+    if (app.HelpText.empty())
         return;
     RECT client;
-    GetClientRect(HelpPopup, &client);
-    draw_help_popup(paint.dc(), ShownText.c_str(), client.bottom);
+    GetClientRect(app.HelpPopup, &client);
+    draw_help_popup(paint.dc(), app.GuiFont, app.HelpText.c_str(), client.bottom);
 }

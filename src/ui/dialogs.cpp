@@ -1,12 +1,9 @@
 #include "ui/dialogs.h"
 
-#include <memory>
-
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include "settings/text.h"
-#include "ui/ui_logic.h"
+#include "base/text.h"
 #include "platform/win32_scopes.h"
 
 const char ImageFileFilter[] = "图片文件(*.PNG;*.JPG;*.GIF)\0*.PNG;*.JPG;*.GIF\0"
@@ -16,30 +13,27 @@ const char ImageFileFilter[] = "图片文件(*.PNG;*.JPG;*.GIF)\0*.PNG;*.JPG;*.G
 
 namespace {
 
-// The folder to preselect during the current browse.
-char InitialFolder[1024];
-
-int CALLBACK on_browser_message(HWND dialog, UINT message, LPARAM, LPARAM) {
+// The browser's data (BROWSEINFO's lParam) is the folder to preselect.
+int CALLBACK on_browser_message(HWND dialog, UINT message, LPARAM, LPARAM initial_folder) {
     if (message == BFFM_INITIALIZED)
-        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(InitialFolder));
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, initial_folder);
     return 0;
 }
 
-struct ItemListFree {
-    void operator()(ITEMIDLIST* p) const { CoTaskMemFree(p); }
-};
-
 } // namespace
 
+// path also receives the display name while the dialog is open, so the start folder is a copy.
 int browse_for_folder(HWND owner, const char* title, char* path) {
-    lstrcpynA(InitialFolder, path, sizeof InitialFolder);
+    char initial_folder[1024];
+    lstrcpynA(initial_folder, path, sizeof initial_folder);
     BROWSEINFOA browse{};
     browse.hwndOwner = owner;
     browse.pszDisplayName = path;
     browse.lpszTitle = title;
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
     browse.lpfn = on_browser_message;
-    const std::unique_ptr<ITEMIDLIST, ItemListFree> chosen(SHBrowseForFolderA(&browse));
+    browse.lParam = reinterpret_cast<LPARAM>(initial_folder);
+    const unique_item_list chosen(SHBrowseForFolderA(&browse));
     if (!chosen)
         return 0;
     SHGetPathFromIDListA(chosen.get(), path);
@@ -74,9 +68,7 @@ int choose_watermark_font(HINSTANCE instance, HWND owner, FontSpec& font) {
 
     copy_to_field(font.fontName, logfont.lfFaceName, strnlen(logfont.lfFaceName, LF_FACESIZE));
     font.fontSize = choose.iPointSize / 10;
-    const std::string color = html_color(choose.rgbColors);
-    copy_to_field(font.htmlColor, color.c_str(), color.size());
-    font.rgbColors = choose.rgbColors;
+    set_font_color(font, choose.rgbColors);
     font.isWeight = logfont.lfWeight > FW_NORMAL ? 1 : 0;
     font.isItalic = logfont.lfItalic;
     return 1;

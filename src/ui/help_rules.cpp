@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace {
 

@@ -5,20 +5,16 @@
 
 #include <windows.h>
 
+#include "core/captions.h"
 #include "platform/unique_handle.h"
-#include "ui/ui_logic.h"
+#include "ui/installation.h"
 
 namespace {
 
 constexpr char LibraryKey[] = "SOFTWARE\\ImageMagick\\6.8.9\\Q:16";
 
-inline void close_key(HKEY key) {
-    RegCloseKey(key);
-}
-using unique_key = unique_any<HKEY, close_key, 0>;
-
 [[noreturn]] void fail(const char* message) {
-    MessageBoxA(nullptr, message, "错误", MB_ICONERROR);
+    MessageBoxA(nullptr, message, StartupErrorCaption, MB_ICONERROR);
     ExitProcess(static_cast<UINT>(-1));
 }
 

@@ -3,14 +3,14 @@
 #pragma once
 #include <windows.h>
 
-extern HWND LogWindow;
-extern HWND LogEdit;
+#include "ui/app.h"
 
-void create_log_window(HINSTANCE instance, HWND main_window);
+// Creates LogWindow (of the main window class, with app as its creation data) and LogEdit.
+void create_log_window(App& app, HWND main_window);
 
 // Makes LogEdit fill the client area of LogWindow.
-void fit_log_edit();
+void fit_log_edit(const App& app);
 
 // Appends text and a line break, scrolls to the end and shows the window. Safe from any
 // thread: every step is a message that the main thread answers.
-void append_log_line(const char* text);
+void append_log_line(const App& app, const char* text);

@@ -1,29 +1,29 @@
 #include "ui/main_window.h"
 
-#include "net/online_services.h"
+#include "core/captions.h"
 #include "net/web_page.h"
-#include "ui/app_state.h"
 #include "ui/batch_worker.h"
 #include "ui/commands.h"
 #include "ui/context_help.h"
 #include "ui/log_window.h"
 #include "ui/main_controls.h"
+#include "ui/online_window.h"
 #include "ui/shell_link.h"
-#include "ui/ui_logic.h"
+#include "ui/window_texts.h"
 
 namespace {
 
-void show_about_box() {
-    MessageBoxA(MainWindow, about_text().c_str(), "关于", MB_ICONINFORMATION);
+void show_about_box(const App& app) {
+    MessageBoxA(app.MainWindow, about_text().c_str(), AboutCaption, MB_ICONINFORMATION);
 }
 
-void on_menu_command(int id) {
+void on_menu_command(App& app, int id) {
     switch (id) {
     case DesktopShortcutMenu:
-        create_desktop_shortcut(MainWindow);
+        create_desktop_shortcut(app.MainWindow);
         break;
     case ExitMenu:
-        exit_program();
+        exit_program(app);
         break;
     case HowToUseMenu:
         open_site_page("/help.html");
@@ -35,117 +35,123 @@ void on_menu_command(int id) {
         open_site_page("/sy_list.html");
         break;
     case AboutMenu:
-        show_about_box();
+        show_about_box(app);
         break;
     case ContextHelpMenu:
-        enter_help_mode();
+        enter_help_mode(app);
         break;
     default:
         break;
     }
 }
 
-void on_command(WPARAM wparam, LPARAM lparam) {
+void on_command(App& app, WPARAM wparam, LPARAM lparam) {
     if (lparam == 0)
-        on_menu_command(LOWORD(wparam));
+        on_menu_command(app, LOWORD(wparam));
     else
-        on_control_notification(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
+        on_control_notification(app, reinterpret_cast<HWND>(lparam), HIWORD(wparam));
 }
 
-void on_size(HWND window) {
-    if (window == LogWindow)
-        fit_log_edit();
+void on_size(const App& app, HWND window) {
+    if (window == app.LogWindow)
+        fit_log_edit(app);
 }
 
 // The help pop-up vanishes as soon as the user turns elsewhere or clicks it.
-void on_activate(HWND window, int state) {
-    if (state == WA_INACTIVE && window == HelpPopup)
-        ShowWindow(HelpPopup, SW_HIDE);
+void on_activate(const App& app, HWND window, int state) {
+    if (state == WA_INACTIVE && window == app.HelpPopup)
+        ShowWindow(app.HelpPopup, SW_HIDE);
 }
 
-void on_left_button_down(HWND window) {
-    if (window == HelpPopup)
-        ShowWindow(HelpPopup, SW_HIDE);
-    else if (window == MainWindow)
-        help_mode_click();
+void on_left_button_down(App& app, HWND window) {
+    if (window == app.HelpPopup)
+        ShowWindow(app.HelpPopup, SW_HIDE);
+    else if (window == app.MainWindow)
+        help_mode_click(app);
 }
 
-void on_close(HWND window) {
-    if (window == LogWindow)
-        ShowWindow(LogWindow, SW_HIDE); // the log keeps its text for the next lines
+void on_close(const App& app, HWND window) {
+    if (window == app.LogWindow)
+        ShowWindow(app.LogWindow, SW_HIDE); // the log keeps its text for the next lines
     else
-        exit_program();
+        exit_program(app);
 }
 
-bool repaints_banner(HWND window) {
-    return window == MainWindow && BannerRepaint;
+bool repaints_banner(const App& app, HWND window) {
+    return window == app.MainWindow && app.BannerRepaint;
 }
 
-void invalidate_banner() {
+void invalidate_banner(const App& app) {
     RECT strip;
-    GetClientRect(BannerStatic, &strip);
-    InvalidateRect(MainWindow, &strip, FALSE);
+    GetClientRect(app.BannerStatic, &strip);
+    InvalidateRect(app.MainWindow, &strip, FALSE);
 }
 
 // The strip shows the current banner picture, or a placeholder until there is one.
-void paint_banner() {
-    invalidate_banner();
-    paint_banner_strip(BannerStatic, GuiFont);
+void paint_banner(const App& app) {
+    invalidate_banner(app);
+    paint_banner_strip(app.BannerStatic, app.GuiFont, app.Banners);
 }
 
-LRESULT on_ctl_color_static(HWND window, WPARAM wparam, LPARAM lparam) {
+LRESULT on_ctl_color_static(const App& app, HWND window, WPARAM wparam, LPARAM lparam) {
     const HWND control = reinterpret_cast<HWND>(lparam);
-    if ((control == FontEdit || control == ImageEdit) && IsWindowEnabled(control))
+    if ((control == app.FontEdit || control == app.ImageEdit) && IsWindowEnabled(control))
         return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     return DefWindowProcA(window, WM_CTLCOLORSTATIC, wparam, lparam);
 }
 
-LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
     case WM_SIZE:
-        on_size(window);
+        on_size(app, window);
         return 0;
     case WM_ACTIVATE:
-        on_activate(window, LOWORD(wparam));
+        on_activate(app, window, LOWORD(wparam));
         return 0;
     case WM_LBUTTONDOWN:
-        on_left_button_down(window);
+        on_left_button_down(app, window);
         return 0;
     case WM_KILLFOCUS:
         return 0;
     case WM_CAPTURECHANGED:
-        if (window == MainWindow)
-            end_help_mode();
+        if (window == app.MainWindow)
+            end_help_mode(app);
         return 0;
     case WM_COMMAND:
-        on_command(wparam, lparam);
+        on_command(app, wparam, lparam);
         return 0;
     case WM_HELP:
-        show_context_help();
+        show_context_help(app);
         return 0;
     case WM_CLOSE:
-        on_close(window);
+        on_close(app, window);
         return 0;
     case WM_PAINT:
-        if (window == HelpPopup) {
-            paint_help_popup();
+        if (window == app.HelpPopup) {
+            paint_help_popup(app);
             return 0;
         }
-        if (repaints_banner(window))
-            paint_banner();
+        if (repaints_banner(app, window))
+            paint_banner(app);
         return DefWindowProcA(window, message, wparam, lparam);
     case WM_ERASEBKGND:
         // Every erase of the main window also repaints the strip over it.
-        if (repaints_banner(window))
-            invalidate_banner();
+        if (repaints_banner(app, window))
+            invalidate_banner(app);
         return DefWindowProcA(window, message, wparam, lparam);
     case WM_CTLCOLORSTATIC:
-        return on_ctl_color_static(window, wparam, lparam);
+        return on_ctl_color_static(app, window, wparam, lparam);
     case WM_FOCUS_REQUEST:
         SetFocus(reinterpret_cast<HWND>(lparam));
+        return 0;
+    case WM_SETTINGS_BACK:
+        app.TheSettings = *reinterpret_cast<const Settings*>(lparam);
+        return 0;
+    case WM_RESTORE_CONTROLS:
+        give_controls_back(app);
         return 0;
     default:
         return DefWindowProcA(window, message, wparam, lparam);
@@ -154,17 +160,23 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 
 } // namespace
 
+// The three windows of the class carry the application object from their creation on; until
+// then (and for a window created without it) the system's defaults answer.
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     try {
-        return dispatch(window, message, wparam, lparam);
+        if (message == WM_NCCREATE)
+            attach_app(window, *reinterpret_cast<const CREATESTRUCTA*>(lparam));
+        if (App* app = app_of(window))
+            return dispatch(*app, window, message, wparam, lparam);
+        return DefWindowProcA(window, message, wparam, lparam);
     } catch (...) {
         return 0; // nothing unwinds into the system's message dispatch
     }
 }
 
-void exit_program() {
-    if (batch_is_running() && MessageBoxA(MainWindow, "图片正在进行处理，确认要退出吗？", "询问",
-                                          MB_ICONQUESTION | MB_YESNO) != IDYES)
+void exit_program(const App& app) {
+    if (batch_is_running(app) && MessageBoxA(app.MainWindow, "图片正在进行处理，确认要退出吗？",
+                                             QuestionCaption, MB_ICONQUESTION | MB_YESNO) != IDYES)
         return;
     // At once: no settings saved, no window destroyed, a running batch stops where it is.
     ExitProcess(0);

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "ui/app.h"
+
 // Menu command identifiers.
 enum MenuId : int {
     DesktopShortcutMenu = 32769,
@@ -13,7 +15,9 @@ enum MenuId : int {
     ContextHelpMenu = 32775,
 };
 
+// Each window of the class is created with its App as creation data (CreateWindowExA's last
+// argument).
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // Closing the main window: asks first while a batch runs, then ends the process at once.
-void exit_program();
+void exit_program(const App& app);

@@ -2,10 +2,8 @@
 
 #include <windows.h>
 
+#include "base/program.h"
 #include "core/watermark_preview.h"
-#include "settings/program_folder.h"
-#include "ui/app_state.h"
-#include "ui/main_controls.h"
 #include "ui/preview_window.h"
 #include "ui/window_host.h"
 
@@ -16,35 +14,37 @@ namespace {
 // (the main window keeps the focus to itself after a message box otherwise).
 class ButtonHeld {
   public:
-    explicit ButtonHeld(HWND button) : button_(button), had_focus_(GetFocus() == button) {
+    ButtonHeld(HWND main_window, HWND button)
+        : main_window_(main_window), button_(button), had_focus_(GetFocus() == button) {
         EnableWindow(button_, FALSE);
     }
     ~ButtonHeld() {
         EnableWindow(button_, TRUE);
         const HWND focus = GetFocus();
-        if (had_focus_ && (!focus || focus == MainWindow))
+        if (had_focus_ && (!focus || focus == main_window_))
             SetFocus(button_);
     }
     ButtonHeld(const ButtonHeld&) = delete;
     ButtonHeld& operator=(const ButtonHeld&) = delete;
 
   private:
+    HWND main_window_;
     HWND button_;
     bool had_focus_;
 };
 
 // The main window does not answer other messages meanwhile; a refusal's control gets the focus.
-void run_preview(PreviewKind kind, HWND button) {
+void run_preview(App& app, PreviewKind kind, HWND button) {
     SetCurrentDirectoryA(ProgramFolder);
-    const ButtonHeld held(button);
-    WindowBatchHost host;
+    const ButtonHeld held(app.MainWindow, button);
+    WindowBatchHost host(app);
     try {
         const PreviewOutcome outcome =
-            make_watermark_preview(kind, read_form(), TheSettings, host, ProgramFolder);
+            make_watermark_preview(kind, read_form(app), app.TheSettings, host, ProgramFolder);
         if (!outcome.picture.empty())
             show_preview(outcome.picture.c_str());
         else if (outcome.focus)
-            SetFocus(control_of(*outcome.focus));
+            SetFocus(control_of(app, *outcome.focus));
     } catch (...) {
         // Out of memory while making the preview: nothing is shown, the window stays usable.
     }
@@ -52,10 +52,10 @@ void run_preview(PreviewKind kind, HWND button) {
 
 } // namespace
 
-void preview_text_watermark() {
-    run_preview(PreviewKind::Text, TextPreviewButton);
+void preview_text_watermark(App& app) {
+    run_preview(app, PreviewKind::Text, app.TextPreviewButton);
 }
 
-void preview_image_watermark() {
-    run_preview(PreviewKind::Image, ImagePreviewButton);
+void preview_image_watermark(App& app) {
+    run_preview(app, PreviewKind::Image, app.ImagePreviewButton);
 }

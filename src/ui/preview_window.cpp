@@ -1,9 +1,10 @@
 #include "ui/preview_window.h"
-#include "ui/window_helpers.h"
 
+#include "core/captions.h"
 #include "platform/ole_picture.h"
-#include "ui/preview_geometry.h"
 #include "platform/win32_scopes.h"
+#include "ui/preview_geometry.h"
+#include "ui/window_helpers.h"
 
 HWND PreviewWindow;
 
@@ -25,7 +26,7 @@ void release_picture() {
 void load_preview_picture(const char* path) {
     release_picture();
     if (load_ole_picture(path, Picture) == PictureLoad::undecodable) {
-        MessageBoxA(nullptr, "Call OleLoadPicture Fail", "Error", MB_OK);
+        MessageBoxA(nullptr, "Call OleLoadPicture Fail", PictureErrorCaption, MB_OK);
         return;
     }
     if (!Picture)

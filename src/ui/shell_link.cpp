@@ -5,10 +5,11 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include "core/path_tests.h"
-#include "settings/program_folder.h"
-#include "ui/ui_logic.h"
+#include "base/program.h"
+#include "core/captions.h"
+#include "platform/file_system.h"
 #include "platform/win32_scopes.h"
+#include "ui/installation.h"
 
 namespace {
 
@@ -55,14 +56,14 @@ HRESULT create_shell_link(const char* target_path, const char* arguments, const 
 
 void create_desktop_shortcut(HWND main_window) {
     char desktop[MAX_PATH] = {};
-    char program[MAX_PATH] = {};
     // Without a desktop folder the link would land in the root of the current drive.
     if (!special_folder_path(CSIDL_DESKTOP, desktop) || !*desktop)
         return;
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    const std::string program = executable_path();
     const std::string link_path = shortcut_path(desktop);
     const ComScope com;
-    if (SUCCEEDED(create_shell_link(program, "", link_path.c_str(), "", SW_SHOW, ProgramFolder,
-                                    program, 0)))
-        MessageBoxA(main_window, "在桌面上成功创建了一个快捷方式", "提示", MB_ICONINFORMATION);
+    if (SUCCEEDED(create_shell_link(program.c_str(), "", link_path.c_str(), "", SW_SHOW,
+                                    ProgramFolder, program.c_str(), 0)))
+        MessageBoxA(main_window, "在桌面上成功创建了一个快捷方式", NoticeCaption,
+                    MB_ICONINFORMATION);
 }

@@ -3,19 +3,21 @@
 
 #include <commctrl.h>
 
-#include "core/path_tests.h"
+#include "base/program.h"
+#include "core/captions.h"
 #include "imaging/text_watermark.h"
-#include "net/online_services.h"
 #include "net/web_page.h"
+#include "platform/file_system.h"
+#include "platform/win32_scopes.h"
 #include "settings/config_file.h"
-#include "settings/program_folder.h"
-#include "ui/app_state.h"
-#include "ui/preview_window.h"
+#include "ui/app.h"
 #include "ui/image_library_registry.h"
+#include "ui/installation.h"
 #include "ui/log_window.h"
 #include "ui/main_controls.h"
 #include "ui/main_window.h"
-#include "ui/ui_logic.h"
+#include "ui/online_window.h"
+#include "ui/preview_window.h"
 #include "ui/window_helpers.h"
 
 namespace {
@@ -24,7 +26,7 @@ constexpr int MainIconResource = 100;
 constexpr int PreviewIconResource = 104;
 
 [[noreturn]] void refuse_start(const char* message) {
-    MessageBoxA(nullptr, message, "提示", MB_ICONERROR);
+    MessageBoxA(nullptr, message, NoticeCaption, MB_ICONERROR);
     open_site_page("/unzip.html");
     ExitProcess(static_cast<UINT>(-1));
 }
@@ -65,95 +67,102 @@ HMENU build_menu_bar() {
     return bar;
 }
 
-HWND create_main_window(HINSTANCE instance) {
+HWND create_main_window(App& app) {
     return CreateWindowExA(WS_EX_APPWINDOW, MainWindowClass, ProgramTitle,
                            WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, 687, 558,
-                           nullptr, build_menu_bar(), instance, nullptr);
+                           nullptr, build_menu_bar(), app.Instance, &app);
 }
 
-void load_settings_into_controls() {
-    TheSettings = Settings{};
-    if (!load_config(TheSettings)) {
+void load_settings_into_controls(App& app) {
+    app.TheSettings = Settings{};
+    if (!load_config(app.TheSettings)) {
         // The controls keep the state they were created in.
-        MessageBoxA(MainWindow, "读取配置信息出错", "提示", MB_ICONERROR);
+        MessageBoxA(app.MainWindow, "读取配置信息出错", NoticeCaption, MB_ICONERROR);
         return;
     }
-    show_settings(TheSettings);
+    show_settings(app, app.TheSettings);
 }
 
-BOOL CALLBACK apply_gui_font_to_child(HWND child, LPARAM) {
-    apply_gui_font(child);
+BOOL CALLBACK set_child_font(HWND child, LPARAM font) {
+    set_window_font(child, reinterpret_cast<HFONT>(font));
     return TRUE;
 }
 
 // Hidden until a help request; its button-face pixels are see-through, which gives the
 // pop-up its shadow.
-void create_help_popup(HINSTANCE instance) {
-    HelpPopup = CreateWindowExA(0, MainWindowClass, "context_window", 0x86000007, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 320, 28, MainWindow, nullptr, instance, nullptr);
-    set_layered_color_key(HelpPopup, GetSysColor(COLOR_BTNFACE), 0, LWA_COLORKEY);
+void create_help_popup(App& app) {
+    app.HelpPopup =
+        CreateWindowExA(0, MainWindowClass, "context_window", 0x86000007, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 320, 28, app.MainWindow, nullptr, app.Instance, &app);
+    set_layered_color_key(app.HelpPopup, GetSysColor(COLOR_BTNFACE), 0, LWA_COLORKEY);
 }
 
 // The pointer is a hand over the banner strip, which opens a link when clicked.
-void set_banner_pointer(const MSG& message) {
-    const LPCSTR cursor = message.hwnd == BannerStatic ? IDC_HAND : IDC_ARROW;
-    SetClassLongPtrA(BannerStatic, GCLP_HCURSOR,
+void set_banner_pointer(HWND banner_static, const MSG& message) {
+    const LPCSTR cursor = message.hwnd == banner_static ? IDC_HAND : IDC_ARROW;
+    SetClassLongPtrA(banner_static, GCLP_HCURSOR,
                      reinterpret_cast<LONG_PTR>(LoadCursorA(nullptr, cursor)));
 }
 
-int run_message_loop() {
+int run_message_loop(const App& app) {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         if (message.message == WM_MOUSEMOVE)
-            set_banner_pointer(message);
+            set_banner_pointer(app.BannerStatic, message);
         DispatchMessageA(&message);
     }
     return static_cast<int>(message.wParam);
 }
 
-int start_and_run(HINSTANCE instance, int show_command) {
+int start_and_run(App& app, HINSTANCE instance, int show_command) {
+    // The shell's dialogs and the preview's pictures need COM on this thread.
+    const ComScope com;
     find_program_folder();
     check_installation();
     SetCurrentDirectoryA(ProgramFolder);
     build_font_paths();
     ensure_image_library_registry(ProgramFolder);
 
-    Instance = instance;
-    MainIcon = LoadIconA(instance, MAKEINTRESOURCEA(MainIconResource));
-    PreviewIcon = LoadIconA(instance, MAKEINTRESOURCEA(PreviewIconResource));
-    if (!register_window_class(instance, MainWindowClass, main_window_proc, MainIcon,
+    app.Instance = instance;
+    app.MainIcon = LoadIconA(instance, MAKEINTRESOURCEA(MainIconResource));
+    app.PreviewIcon = LoadIconA(instance, MAKEINTRESOURCEA(PreviewIconResource));
+    if (!register_window_class(instance, MainWindowClass, main_window_proc, app.MainIcon,
                                COLOR_BTNFACE))
         return 0;
-    MainWindow = create_main_window(instance);
+    app.MainWindow = create_main_window(app);
     // The progress bar's class lives in the common controls library.
     INITCOMMONCONTROLSEX common{sizeof common, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&common);
-    create_main_controls(instance, MainWindow);
+    create_main_controls(app, instance, app.MainWindow);
     // Refuses the start itself when a thread cannot be started.
-    start_online_services(MainWindow, BannerStatic);
-    load_settings_into_controls();
+    app.Banners = start_online_services(app.MainWindow, app.BannerStatic);
+    load_settings_into_controls(app);
 
-    fit_client_height(MainWindow, 687, 558);
-    center_on_screen(MainWindow);
-    EnumChildWindows(MainWindow, apply_gui_font_to_child, 0);
-    ShowWindow(MainWindow, show_command);
-    UpdateWindow(MainWindow);
+    fit_client_height(app.MainWindow, 687, 558);
+    center_on_screen(app.MainWindow);
+    app.GuiFont = create_gui_font(); // lives until the process ends
+    EnumChildWindows(app.MainWindow, set_child_font, reinterpret_cast<LPARAM>(app.GuiFont));
+    ShowWindow(app.MainWindow, show_command);
+    UpdateWindow(app.MainWindow);
 
-    create_log_window(instance, MainWindow);
-    apply_gui_font(LogEdit);
-    create_help_popup(instance);
-    create_preview_window(instance, PreviewIcon);
-    SetActiveWindow(MainWindow);
-    SetFocus(SourceFolderEdit);
-    return run_message_loop();
+    create_log_window(app, app.MainWindow);
+    set_window_font(app.LogEdit, app.GuiFont);
+    create_help_popup(app);
+    create_preview_window(instance, app.PreviewIcon);
+    SetActiveWindow(app.MainWindow);
+    SetFocus(app.SourceFolderEdit);
+    return run_message_loop(app);
 }
 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+    // Lives until the process ends: the online services' threads and a worker may still use it
+    // while the process exits.
+    static App app;
     try {
-        return start_and_run(instance, show_command);
+        return start_and_run(app, instance, show_command);
     } catch (...) {
         return 0;
     }

@@ -1,13 +1,10 @@
 #include "ui/window_helpers.h"
 
-#include <memory>
-#include <type_traits>
-
 #include <commctrl.h>
 
-#include "ui/app_state.h"
-#include "ui/ui_logic.h"
+#include "platform/unique_handle.h"
 #include "platform/win32_scopes.h"
+#include "ui/window_geometry.h"
 
 int fit_client_height(HWND window, int width, int height) {
     RECT client;
@@ -28,22 +25,16 @@ void center_on_screen(HWND window) {
 }
 
 void set_layered_color_key(HWND window, COLORREF key, int alpha, DWORD flags) {
-    struct LibraryFree {
-        void operator()(HMODULE m) const { FreeLibrary(m); }
-    };
-    const HMODULE user32 = LoadLibraryA("User32.DLL");
+    const unique_module user32(LoadLibraryA("User32.DLL"));
     if (!user32)
         return;
-    const std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFree> library(user32);
     SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
     using SetAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
     const auto set_attributes = reinterpret_cast<SetAttributes>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+        reinterpret_cast<void*>(GetProcAddress(user32.get(), "SetLayeredWindowAttributes")));
     if (set_attributes)
         set_attributes(window, key, static_cast<BYTE>(alpha), flags);
 }
-
-namespace {
 
 HFONT create_gui_font() {
     LOGFONTA font{};
@@ -55,12 +46,8 @@ HFONT create_gui_font() {
     return CreateFontIndirectA(&font);
 }
 
-} // namespace
-
-void apply_gui_font(HWND window) {
-    if (!GuiFont)
-        GuiFont = create_gui_font(); // lives until the process ends
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont), TRUE);
+void set_window_font(HWND window, HFONT font) {
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 namespace {

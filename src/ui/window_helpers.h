@@ -12,8 +12,11 @@ void center_on_screen(HWND window);
 // up at run time, since older systems lack it.
 void set_layered_color_key(HWND window, COLORREF key, int alpha, DWORD flags);
 
-// Gives the window GuiFont, creating the font on first use.
-void apply_gui_font(HWND window);
+// The interface font: "宋体" at the stock GUI font's height, scaled for the display.
+HFONT create_gui_font();
+
+// Gives the window the font and redraws it.
+void set_window_font(HWND window, HFONT font);
 
 // Enables or disables every child of parent except one.
 void enable_children_except(HWND parent, HWND spared, bool enable);

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "base/text_mode.h"
 #include "settings/config_format.h"
-#include "settings/text_mode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string text = from_text_mode({reinterpret_cast<const char*>(data), size});

@@ -1,18 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include "imaging/image_operations.h"
+// The image library's counted start and stop, which the batch worker and the previews use from
+// two threads at once, and what becomes of a picture the library cannot shrink.
+#include "core/image_pipeline.h"
 #include "imaging/magick.h"
-#include "imaging/text_watermark.h"
-#include "support/temp_folder.h"
-#include "support/test_images.h"
+#include "platform/file_system.h"
+#include "platform/unique_handle.h"
+#include "support/win32_support.h"
 
 namespace {
-
-bool library_running() {
-    return IsMagickWandInstantiated() == MagickTrue;
-}
 
 DWORD WINAPI start_and_stop_many(void*) {
     for (int i = 0; i < 1000000; ++i) {
@@ -22,70 +16,71 @@ DWORD WINAPI start_and_stop_many(void*) {
     return 0;
 }
 
+void the_count_holds_across_threads() {
+    {
+        const MagickSession outer;
+        // Both wait until both exist, so that they run side by side.
+        const unique_handle threads[] = {
+            unique_handle(
+                CreateThread(nullptr, 0, start_and_stop_many, nullptr, CREATE_SUSPENDED, nullptr)),
+            unique_handle(
+                CreateThread(nullptr, 0, start_and_stop_many, nullptr, CREATE_SUSPENDED, nullptr))};
+        for (const unique_handle& thread : threads)
+            ResumeThread(thread.get());
+        for (const unique_handle& thread : threads)
+            check(WaitForSingleObject(thread.get(), 60000) == WAIT_OBJECT_0, "a thread hangs");
+        check(IsMagickWandInstantiated() == MagickTrue, "the library ended under its user");
+    }
+    check(IsMagickWandInstantiated() == MagickFalse, "the last stop left the library running");
+}
+
+// Keeps the log; a resize failure never asks anything.
+struct LogHost : BatchHost {
+    std::string log;
+    void show_message(const char*, const char*, MessageIcon) override {}
+    bool ask_yes_no(const char*, const char*) override { return false; }
+    void set_progress_range(int) override {}
+    void set_progress_position(int) override {}
+    void append_log_line(const char* line) override { log += line; }
+    void open_folder(const char*) override {}
+    void hand_back_settings(const Settings&) override {}
+    void restore_controls() override {}
+    void request_focus(FormControl) override {}
+};
+
+// With the library's memory this tight and no disk, a 1000 x 600 picture is read but the resize
+// finds no room for its working copies.
+void a_picture_that_cannot_be_shrunk_is_logged_and_not_counted() {
+    const TestFolder target;
+    const std::string pictures = test_picture_path("");
+    const std::string folder = pictures.substr(0, pictures.size() - 1);
+    PipelineOptions options;
+    options.resize = true;
+    options.width = 750;
+    LogHost host;
+    RunState state;
+    const MagickSession library;
+    const MagickSizeType memory = MagickGetResourceLimit(MemoryResource);
+    const MagickSizeType map = MagickGetResourceLimit(MapResource);
+    const MagickSizeType disk = MagickGetResourceLimit(DiskResource);
+    MagickSetResourceLimit(MemoryResource, 10'000'000);
+    MagickSetResourceLimit(MapResource, 0);
+    MagickSetResourceLimit(DiskResource, 0);
+    const ImageOutcome outcome =
+        process_image(folder, target.path(), "wide.png", state, Settings{}, options, host);
+    MagickSetResourceLimit(MemoryResource, memory);
+    MagickSetResourceLimit(MapResource, map);
+    MagickSetResourceLimit(DiskResource, disk);
+    check(outcome == ImageOutcome::ProcessFailure, "the resize did not fail the image");
+    check_equal(host.log, "处理 " + folder + "\\wide.png 出错", "log");
+    check_equal(state.written, 0, "count");
+    check(!file_exists((target / "wide.png.jpg").c_str()), "a result was written");
+}
+
+const TestCase cases[] = {
+    {"the count holds across threads", the_count_holds_across_threads},
+    {"a picture that cannot be shrunk is logged and not counted",
+     a_picture_that_cannot_be_shrunk_is_logged_and_not_counted}};
+const Registration registration(cases);
+
 } // namespace
-
-// The still-image test and the font test start and stop the library themselves; a batch or a
-// preview that is using it meanwhile must keep its image.
-TEST(MagickSession, NestedStartAndStopKeepTheLibraryRunning) {
-    TempFolder folder;
-    {
-        const MagickSession outer;
-        const auto image = solid_image(40, 30, "red");
-        save_image(image.get(), folder / "still.png", "PNG");
-
-        EXPECT_EQ(is_still_image((folder / "still.png").c_str()), 1);
-        FontSpec font{};
-        EXPECT_EQ(font_shows_chinese(font), 0);
-        { const MagickSession inner; }
-        ASSERT_TRUE(library_running());
-        resize_to_width(image.get(), 20);
-        EXPECT_EQ(MagickGetImageWidth(image.get()), 20u);
-        EXPECT_EQ(pixel_at(image.get(), 10, 7).red, 1.0);
-        const auto later = solid_image(3, 3, "blue");
-        EXPECT_EQ(MagickGetImageWidth(later.get()), 3u);
-    }
-    EXPECT_FALSE(library_running()) << "the outermost stop ends the library";
-}
-
-// Each batch and each preview starts the library anew after the last one ended it.
-TEST(MagickSession, LibraryRestartsAfterItEnded) {
-    TempFolder folder;
-    for (int round = 0; round < 3; ++round) {
-        {
-            const MagickSession session;
-            save_image(solid_image(4, 4, "green").get(), folder / "a.bmp", "BMP");
-        }
-        EXPECT_FALSE(library_running());
-        EXPECT_EQ(is_still_image((folder / "a.bmp").c_str()), 1) << "round " << round;
-    }
-}
-
-// The batch worker validates fonts while the UI thread may run a preview: the count must
-// survive starts and stops from two threads at once.
-TEST(MagickSession, CountHoldsAcrossThreads) {
-    {
-        const MagickSession outer;
-        HANDLE threads[2];
-        for (HANDLE& thread : threads)
-            thread =
-                CreateThread(nullptr, 0, start_and_stop_many, nullptr, CREATE_SUSPENDED, nullptr);
-        for (HANDLE thread : threads)
-            ResumeThread(thread);
-        ASSERT_EQ(WaitForMultipleObjects(2, threads, TRUE, 60000), WAIT_OBJECT_0)
-            << "the threads did not finish within a minute";
-        for (HANDLE thread : threads)
-            CloseHandle(thread);
-        EXPECT_TRUE(library_running());
-    }
-    EXPECT_FALSE(library_running()) << "starts and stops were lost between the threads";
-}
-
-// A stray stop must not upset the count for the next start.
-TEST(MagickSession, StopWithoutStartIsIgnored) {
-    magick_stop();
-    {
-        const MagickSession session;
-        EXPECT_TRUE(library_running());
-    }
-    EXPECT_FALSE(library_running());
-}

@@ -1,226 +1,109 @@
-// The banner strip against the loopback test site, shown in a window on the test's display.
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "core/path_tests.h"
-#include "net/banner_strip.h"
-#include "net/net_test_support.h"
-#include "net/strip_window.h"
+// The banner strip against the test site: the listed banners in turn for their display times,
+// and the stored picture when the site is missing, never takes the connection or never answers.
+#include "net/banner_rotation.h"
 #include "net/test_site.h"
-#include "net/web_page.h"
-#include "platform/file_io.h"
-#include "settings/program_folder.h"
+#include "support/win32_support.h"
 
 namespace {
 
 const char ListPath[] = "/abc.asp?v=3.4";
 
-std::string list_entry(const std::string& image_url, std::size_t size, const std::string& link,
-                       int display_time) {
-    return image_url + "\r\n" + std::to_string(size) + "\r\n" + link + "\r\n" +
-           std::to_string(display_time) + "\r\n";
+std::string list_entry(const std::string& path, const std::string& picture, int display_time) {
+    return "http://127.0.0.1" + path + "\r\n" + std::to_string(picture.size()) +
+           "\r\nhttp://127.0.0.1/\r\n" + std::to_string(display_time) + "\r\n";
 }
 
-class BannerStripTest : public testing::Test {
-  protected:
-    BannerStripTest() {
-        lstrcpynA(ProgramFolder, folder.path().c_str(), sizeof ProgramFolder);
-        make_folder(folder / "images");
-    }
-
-    std::string image(const std::string& name) const { return folder / ("images\\" + name); }
-
-    // The stored default picture.
-    void store_default_picture() { make_file(image("picture.jpg"), jpeg_picture("xc:yellow")); }
-
-    // Starts the strip and watches what it shows; the time of the start.
-    unsigned long start_strip() {
-        strip = std::make_unique<BannerStrip>(window.main_window(), window.banner_static());
-        window.watch(strip.get());
-        const unsigned long start = now_ms();
-        EXPECT_TRUE(strip->start());
-        return start;
-    }
-
-    TempFolder folder;
-    RecordingBrowser browser;
-    StripWindow window;
-    std::unique_ptr<BannerStrip> strip;
+// The rotation asks nothing and is told nothing here: the tests look at the picture on show.
+struct QuietHost : OnlineHost {
+    bool ask_to_visit_update() override { return false; }
+    void banner_changed() override {}
+    void banner_undecodable() override {}
+    void thread_not_started() override {}
 };
 
-} // namespace
+// A rotation in a program folder of its own, its picture drawn where the tests can read it.
+class Strip {
+  public:
+    Strip() : strip_(host_) {
+        lstrcpynA(ProgramFolder, folder_.path().c_str(), sizeof ProgramFolder);
+        CreateDirectoryA((folder_ / "images").c_str(), nullptr);
+        write_file((folder_ / "images\\picture.jpg").c_str(), test_picture("yellow.jpg"));
+    }
 
-TEST_F(BannerStripTest, TwoBannersRotateWithTheirDisplayTimesAndTheClickOpensTheOneShown) {
+    // Starts the strip; the milliseconds until its middle shows colour (0x00BBGGRR).
+    unsigned long start_until(COLORREF colour, unsigned long timeout_ms) {
+        check(strip_.start(), "banner_thread cannot start");
+        return until(colour, timeout_ms);
+    }
+    unsigned long until(COLORREF colour, unsigned long timeout_ms) {
+        return wait_for([&] { return shows(colour); }, "the strip to change", timeout_ms);
+    }
+
+  private:
+    bool shows(COLORREF colour) {
+        const auto draw = [&](HDC dc) {
+            strip_.with_picture([&](const OlePicture& picture) {
+                if (picture)
+                    render_ole_picture(picture, dc, 0, 0, 681, 80);
+            });
+        };
+        return near_colour(drawn_pixel(draw, 681, 80, 340, 40), colour);
+    }
+
+    TestFolder folder_;
+    QuietHost host_;
+    BannerRotation strip_;
+};
+
+const COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 128, 0), Yellow = RGB(255, 255, 0);
+
+void two_banners_take_turns_for_their_display_times() {
+    Strip strip;
     TestSite site;
-    const std::string red = jpeg_picture("xc:red"), green = jpeg_picture("xc:green");
-    site.serve("/pics/red.jpg", ok_answer(red));
-    site.serve("/pics/green.jpg", ok_answer(green));
-    site.serve(ListPath, ok_answer(list_entry("http://127.0.0.1/pics/red.jpg", red.size(),
-                                              "http://127.0.0.1/red.html", 700) +
-                                   list_entry("http://127.0.0.1/pics/green.jpg", green.size(),
-                                              "http://127.0.0.1/green.html", 1400)));
-    start_strip();
-
-    const unsigned long red_at = window.wait_for_look(Look::red, 5000);
-    ASSERT_NE(red_at, 0u) << "the first banner was never shown";
-    const unsigned long green_at = window.wait_for_look(Look::green, 3000);
-    ASSERT_NE(green_at, 0u) << "the second banner was never shown";
-    EXPECT_EQ(strip->current_index(), 1);
-    strip->open_link();
-    const unsigned long red_again_at =
-        window.wait_for_look(Look::red, 4000, window.paints().size());
-    ASSERT_NE(red_again_at, 0u) << "the rotation did not come back to the first banner";
-
-    // Measured between paints, which may come a little late on a busy machine.
-    EXPECT_GE(green_at - red_at, 600u);
-    EXPECT_LT(green_at - red_at, 2200u);
-    EXPECT_GE(red_again_at - green_at, 1250u);
-    EXPECT_LT(red_again_at - green_at, 2900u);
-    EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/green.html"});
-    EXPECT_EQ(read_whole_file(image("red.jpg")), red);
-    EXPECT_EQ(read_whole_file(image("green.jpg")), green);
-    EXPECT_EQ(site.paths(),
-              (std::vector<std::string>{ListPath, "/pics/red.jpg", "/pics/green.jpg"}));
-}
-
-TEST_F(BannerStripTest, OneBannerStaysUprightAndItsLinkOpens) {
-    TestSite site;
-    const std::string picture = jpeg_picture("gradient:red-blue");
-    site.serve("/one.jpg", ok_answer(picture));
-    site.serve(ListPath, ok_answer(list_entry("http://127.0.0.1/one.jpg", picture.size(),
-                                              "https://127.0.0.1/one.html", 1000)));
-    start_strip();
-    ASSERT_NE(window.wait_for_look(Look::red_over_blue, 5000), 0u)
-        << "last look: " << look_name(window.last_look());
-    // Longer than its display time: nothing else comes.
-    pump_messages_until([] { return false; }, 1500);
-    EXPECT_EQ(window.last_look(), Look::red_over_blue);
-    EXPECT_EQ(strip->count(), 1);
-    strip->open_link();
-    EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"https://127.0.0.1/one.html"});
-}
-
-TEST_F(BannerStripTest, WithoutASiteTheStoredPictureShowsAndTheClickOpensTheHomePage) {
-    store_default_picture();
-    const unsigned long start = start_strip();
-    const unsigned long shown = window.wait_for_look(Look::yellow, 3000);
-    ASSERT_NE(shown, 0u) << "last look: " << look_name(window.last_look());
-    EXPECT_LT(shown - start, 3000u);
-    EXPECT_EQ(strip->current_index(), -1);
-    strip->open_link();
-    EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/"});
-}
-
-TEST_F(BannerStripTest, ASiteThatDoesNotAcceptLeavesTheStoredPictureAfterThreeSeconds) {
-    store_default_picture();
-    auto site = std::make_unique<TestSite>(TestSite::Accepting::never);
-    const unsigned long start = start_strip();
-    const unsigned long shown = window.wait_for_look(Look::yellow, 5000);
-    ASSERT_NE(shown, 0u) << "last look: " << look_name(window.last_look());
-    EXPECT_GE(shown - start, 2900u);
-    EXPECT_FALSE(strip->connected());
-    // Without the site the waiting connect is refused, and the strip keeps the picture.
-    site.reset();
-    strip.reset();
-    EXPECT_EQ(window.last_look(), Look::yellow);
-}
-
-TEST_F(BannerStripTest, AListSiteThatNeverAnswersLeavesTheStoredPictureAfterItsTimeOut) {
-    store_default_picture();
-    TestSite site;
-    site.serve(ListPath, silent_answer());
-    const unsigned long start = start_strip();
-    const unsigned long shown = window.wait_for_look(Look::yellow, 8000);
-    ASSERT_NE(shown, 0u) << "last look: " << look_name(window.last_look());
-    EXPECT_GE(shown - start, 4900u);
-    EXPECT_TRUE(strip->connected());
-    EXPECT_EQ(strip->count(), 0);
-}
-
-TEST_F(BannerStripTest, WithoutAnyPictureTheStripShowsItIsLoading) {
-    TestSite site; // answers the list with "404 Not Found"
-    start_strip();
-    // The first paint shows the window; the second follows the strip's repaint request.
-    ASSERT_TRUE(window.wait_for_paints(2, 5000));
-    for (const auto& paint : window.paints())
-        EXPECT_EQ(paint.look, Look::placeholder) << look_name(paint.look);
-    EXPECT_EQ(site.paths(), std::vector<std::string>{ListPath});
-}
-
-TEST_F(BannerStripTest, APictureStoredWithTheListedSizeIsNotFetchedAgain) {
-    TestSite site;
-    const std::string red = jpeg_picture("xc:red"), blue = jpeg_picture("xc:blue");
-    make_file(image("red.jpg"), red);
-    make_file(image("blue.jpg"), "an older, shorter picture");
-    site.serve("/blue.jpg", ok_answer(blue)); // /red.jpg would be "404 Not Found"
-    site.serve(ListPath,
-               ok_answer(list_entry("http://127.0.0.1/red.jpg", red.size(), "http://a/", 600) +
-                         list_entry("http://127.0.0.1/blue.jpg", blue.size(), "http://b/", 600)));
-    start_strip();
-    ASSERT_NE(window.wait_for_look(Look::red, 5000), 0u);
-    ASSERT_NE(window.wait_for_look(Look::blue, 3000), 0u);
-    EXPECT_EQ(site.paths(), (std::vector<std::string>{ListPath, "/blue.jpg"}));
-    EXPECT_EQ(read_whole_file(image("red.jpg")), red);
-    EXPECT_EQ(read_whole_file(image("blue.jpg")), blue);
-}
-
-TEST_F(BannerStripTest, EntriesThatCannotBeShownSafelyAreLeftOut) {
-    TestSite site;
-    const std::string green = jpeg_picture("xc:green");
-    for (const char* path : {"/zero.jpg", "/negative.jpg", "/huge.jpg", "/dir/..",
-                             "/dir/..\\..\\evil.jpg", "/dir/C:evil.jpg", "/green.jpg"})
-        site.serve(path,
-                   ok_answer(path == std::string("/huge.jpg") ? std::string(1 << 20, 'x') : green));
-    const std::string list =
-        "\r\n\r\n" + list_entry("http://127.0.0.1/zero.jpg", 0, "http://z/", 500) + "\r\n" +
-        "http://127.0.0.1/negative.jpg\r\n-5\r\nhttp://n/\r\n500\r\n\r\n\r\n" +
-        list_entry("http://127.0.0.1/huge.jpg", 1000, "http://h/", 500) +
-        list_entry("http://127.0.0.1/dir/..", green.size(), "http://d/", 500) +
-        list_entry("http://127.0.0.1/dir/..\\..\\evil.jpg", green.size(), "http://e/", 500) +
-        list_entry("http://127.0.0.1/dir/C:evil.jpg", green.size(), "http://c/", 500) + "\n\n" +
-        list_entry("http://127.0.0.1/green.jpg", green.size(), "http://127.0.0.1/g.html", 500);
-    site.serve(ListPath, ok_answer(list));
-    start_strip();
-    ASSERT_NE(window.wait_for_look(Look::green, 5000), 0u);
-    EXPECT_EQ(strip->count(), 1);
-    // Nothing was fetched for a size of 0 or less or for an unsafe name; the oversize download
-    // was stopped and left out.
-    EXPECT_EQ(site.paths(), (std::vector<std::string>{ListPath, "/huge.jpg", "/green.jpg"}));
-    const auto huge = file_size(image("huge.jpg").c_str());
-    EXPECT_GT(huge, 1000);
-    EXPECT_LE(huge, 1000 + 8192);
-    EXPECT_FALSE(file_exists((folder / "evil.jpg").c_str()));
-    EXPECT_FALSE(file_exists((folder / "images\\evil.jpg").c_str()));
-    strip->open_link();
-    EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/g.html"});
-}
-
-TEST_F(BannerStripTest, ALinkThatIsNotAWebPageIsNeverOpened) {
-    TestSite site;
-    const std::string red = jpeg_picture("xc:red");
+    const std::string red = test_picture("red.jpg"), green = test_picture("green.jpg");
     site.serve("/red.jpg", ok_answer(red));
-    site.serve(ListPath, ok_answer(list_entry("http://127.0.0.1/red.jpg", red.size(),
-                                              "C:\\windows\\notepad.exe", 1000)));
-    start_strip();
-    ASSERT_NE(window.wait_for_look(Look::red, 5000), 0u);
-    strip->open_link();
-    // A page opened after the click is the first the browser sees.
-    open_site_page("/after.html");
-    EXPECT_EQ(browser.wait_for_pages(1), std::vector<std::string>{"http://127.0.0.1/after.html"});
+    site.serve("/green.jpg", ok_answer(green));
+    site.serve(ListPath,
+               ok_answer(list_entry("/red.jpg", red, 700) + list_entry("/green.jpg", green, 1400)));
+    strip.start_until(Red, 5000);
+    const unsigned long red_time = strip.until(Green, 3000);
+    const unsigned long green_time = strip.until(Red, 4000);
+    check(red_time >= 550 && red_time < 2200, "red for " + std::to_string(red_time) + " ms");
+    check(green_time >= 1250 && green_time < 2900,
+          "green for " + std::to_string(green_time) + " ms");
 }
 
-TEST_F(BannerStripTest, APictureThatCannotBeDecodedIsReportedAndLeavesThePlaceholder) {
-    TestSite site;
-    const std::string not_a_picture = "this is no picture at all";
-    site.serve("/broken.jpg", ok_answer(not_a_picture));
-    site.serve(ListPath, ok_answer(list_entry("http://127.0.0.1/broken.jpg", not_a_picture.size(),
-                                              "http://b/", 1000)));
-    start_strip();
-    const auto box = answer_message_box(IDOK, 5000);
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->caption, "Error");
-    EXPECT_EQ(box->text, "Call OleLoadPicture Fail");
-    ASSERT_TRUE(window.wait_for_paints(2, 3000));
-    EXPECT_EQ(window.last_look(), Look::placeholder);
+// Each site is declared after the strip, so it goes first and the strip's threads can end.
+void without_a_site_the_stored_picture_at_once() {
+    Strip strip;
+    const TestSite refusing(TestSite::Accepting::refused);
+    strip.start_until(Yellow, 2500);
 }
+
+void a_site_that_never_accepts_leaves_the_stored_picture_after_3_seconds() {
+    Strip strip;
+    const TestSite never(TestSite::Accepting::never);
+    const unsigned long shown = strip.start_until(Yellow, 6000);
+    check(shown >= 2900, "the stored picture after " + std::to_string(shown) + " ms");
+}
+
+void a_list_that_never_comes_leaves_the_stored_picture_after_its_time_out() {
+    Strip strip;
+    TestSite site;
+    site.serve(ListPath, Reply{{}, true});
+    const unsigned long shown = strip.start_until(Yellow, 9000);
+    check(shown >= 4900, "the stored picture after " + std::to_string(shown) + " ms");
+}
+
+const TestCase cases[] = {
+    {"two banners take turns for their display times",
+     two_banners_take_turns_for_their_display_times},
+    {"without a site the stored picture at once", without_a_site_the_stored_picture_at_once},
+    {"a site that never accepts leaves the stored picture after 3 seconds",
+     a_site_that_never_accepts_leaves_the_stored_picture_after_3_seconds},
+    {"a list that never comes leaves the stored picture after its time-out",
+     a_list_that_never_comes_leaves_the_stored_picture_after_its_time_out},
+};
+const Registration registration(cases);
+
+} // namespace

@@ -1,155 +1,82 @@
-// The window parts that can be tried on their own: the progress range, shell links, the log
-// window and the client-height fit. Needs a display (scripts/test provides one).
-#include <gtest/gtest.h>
-
+// Window parts on their own: the progress bar of a long run and the scrolling preview window.
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shlobj.h>
-#include <shobjidl.h>
 
-#include "support/temp_folder.h"
-#include "ui/app_state.h"
-#include "ui/log_window.h"
-#include "ui/main_window.h"
-#include "ui/shell_link.h"
-#include "platform/win32_scopes.h"
+#include "support/win32_support.h"
+#include "ui/preview_window.h"
 #include "ui/window_helpers.h"
 
 namespace {
 
-std::string text_of(HWND window) {
-    std::string text(GetWindowTextLengthA(window) + 1, '\0');
-    text.resize(GetWindowTextA(window, &text[0], static_cast<int>(text.size())));
-    return text;
-}
-
-void register_program_class() {
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = main_window_proc;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.lpszClassName = MainWindowClass;
-    RegisterClassExA(&window_class); // once per process; later calls fail harmlessly
-}
-
-} // namespace
-
-TEST(ProgressRange, KeepsRangesAbove65535) {
+void progress_ranges_above_65535() {
     INITCOMMONCONTROLSEX common{sizeof common, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&common);
     const HWND bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_POPUP, 0, 0, 100, 20, nullptr,
                                      nullptr, nullptr, nullptr);
-    ASSERT_TRUE(bar);
-    for (int maximum : {0, 3, 65535, 65536, 70000, 2000000}) {
+    for (int maximum : {3, 65536, 2000000}) {
         set_progress_range(bar, maximum);
-        EXPECT_EQ(SendMessageA(bar, PBM_GETRANGE, FALSE, 0), maximum) << maximum;
-        EXPECT_EQ(SendMessageA(bar, PBM_GETRANGE, TRUE, 0), 0) << maximum;
+        check_equal(SendMessageA(bar, PBM_GETRANGE, FALSE, 0), maximum, "the range's end");
     }
     DestroyWindow(bar);
 }
 
-TEST(ShellLink, RefusesMissingArguments) {
-    TempFolder folder;
-    const std::string link = folder / "x.lnk";
-    const char* t = "C:\\windows\\notepad.exe";
-    const struct {
-        const char *target, *arguments, *link, *description;
-        int show;
-        const char *working, *icon;
-        int index;
-    } cases[] = {
-        {nullptr, "", link.c_str(), "", 1, "", "", 0},
-        {"", "", link.c_str(), "", 1, "", "", 0},
-        {t, nullptr, link.c_str(), "", 1, "", "", 0},
-        {t, "", nullptr, "", 1, "", "", 0},
-        {t, "", "", "", 1, "", "", 0},
-        {t, "", link.c_str(), nullptr, 1, "", "", 0},
-        {t, "", link.c_str(), "", -1, "", "", 0},
-        {t, "", link.c_str(), "", 1, nullptr, "", 0},
-        {t, "", link.c_str(), "", 1, "", nullptr, 0},
-        {t, "", link.c_str(), "", 1, "", "", -1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(create_shell_link(c.target, c.arguments, c.link, c.description, c.show, c.working,
-                                    c.icon, c.index),
-                  E_INVALIDARG);
-    EXPECT_EQ(GetFileAttributesA(link.c_str()), INVALID_FILE_ATTRIBUTES);
-}
-
-TEST(ShellLink, WritesTargetWorkingFolderAndIcon) {
-    TempFolder folder;
-    const std::string link = folder / "快捷方式.lnk";
-    const ComScope com;
-    // (Wine's link files do not keep the show command, so it is not read back here.)
-    ASSERT_GE(create_shell_link("C:\\windows\\notepad.exe", "", link.c_str(), "", SW_SHOW,
-                                folder.path().c_str(), "C:\\windows\\notepad.exe", 0),
-              0);
-
-    unique_com<IShellLinkA> shell_link;
-    ASSERT_GE(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                               shell_link.put()),
-              0);
-    unique_com<IPersistFile> file;
-    ASSERT_GE(shell_link->QueryInterface(IID_IPersistFile, file.put()), 0);
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
-    ASSERT_GE(file->Load(wide, STGM_READ), 0);
-    char text[MAX_PATH] = {};
-    shell_link->GetPath(text, MAX_PATH, nullptr, 0);
-    EXPECT_STREQ(text, "C:\\windows\\notepad.exe");
-    shell_link->GetWorkingDirectory(text, MAX_PATH);
-    EXPECT_EQ(std::string(text), folder.path());
-    int icon = -1;
-    shell_link->GetIconLocation(text, MAX_PATH, &icon);
-    EXPECT_STREQ(text, "C:\\windows\\notepad.exe");
-    EXPECT_EQ(icon, 0);
-}
-
-TEST(LogWindow, ShowsOnALineHidesOnCloseAndKeepsItsText) {
-    register_program_class();
-    create_log_window(GetModuleHandleA(nullptr), nullptr);
-    ASSERT_TRUE(LogWindow && LogEdit);
-    EXPECT_FALSE(IsWindowVisible(LogWindow));
-    EXPECT_EQ(text_of(LogWindow), "处理日志");
-
-    append_log_line("读取 Z:\\a.jpg 出错");
-    EXPECT_TRUE(IsWindowVisible(LogWindow));
-    EXPECT_EQ(text_of(LogEdit), "读取 Z:\\a.jpg 出错\r\n");
-    append_log_line(""); // an empty text adds only a line break
-    EXPECT_EQ(text_of(LogEdit), "读取 Z:\\a.jpg 出错\r\n\r\n");
-
-    SendMessageA(LogWindow, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(LogWindow));
-    EXPECT_TRUE(IsWindow(LogWindow));
-    append_log_line("two\r\nlines");
-    EXPECT_TRUE(IsWindowVisible(LogWindow));
-    EXPECT_EQ(text_of(LogEdit), "读取 Z:\\a.jpg 出错\r\n\r\ntwo\r\nlines\r\n");
-
-    // Resized, the edit fills the new client area exactly.
-    MoveWindow(LogWindow, 10, 10, 600, 300, TRUE);
-    RECT client, edit;
-    GetClientRect(LogWindow, &client);
-    GetWindowRect(LogEdit, &edit);
-    MapWindowPoints(nullptr, LogWindow, reinterpret_cast<POINT*>(&edit), 2);
-    EXPECT_EQ(edit.left, 0);
-    EXPECT_EQ(edit.top, 0);
-    EXPECT_EQ(edit.right, client.right);
-    EXPECT_EQ(edit.bottom, client.bottom);
-}
-
-TEST(FitClientHeight, LeavesAClientArea44PixelsLowerThanTheOuterHeight) {
-    register_program_class();
-    const HMENU menu = CreateMenu();
-    AppendMenuA(menu, MF_STRING, 1, "文件(&F)");
-    const HWND window =
-        CreateWindowExA(WS_EX_APPWINDOW, MainWindowClass, "fit", WS_SYSMENU | WS_MINIMIZEBOX,
-                        CW_USEDEFAULT, CW_USEDEFAULT, 687, 558, nullptr, menu, nullptr, nullptr);
-    ASSERT_TRUE(window);
-    fit_client_height(window, 687, 558);
+// The colour the preview window draws at a point of its client area.
+COLORREF drawn_at(int x, int y) {
     RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.bottom, 514);
-    EXPECT_EQ(fit_client_height(window, 687, 558), 0); // fitted once, it needs no more
-    DestroyWindow(window);
+    GetClientRect(PreviewWindow, &client);
+    return drawn_pixel(
+        [](HDC dc) { SendMessageA(PreviewWindow, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT); },
+        client.right, client.bottom, x, y);
 }
+
+const COLORREF Black = RGB(0, 0, 0), Orange = RGB(255, 165, 0);
+
+int position(int bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS;
+    GetScrollInfo(PreviewWindow, bar, &info);
+    return info.nPos;
+}
+
+void scroll(UINT message, int request, int times = 1) {
+    for (int i = 0; i < times; ++i)
+        SendMessageA(PreviewWindow, message, request, 0);
+}
+
+// An orange picture of 2000 x 1500 in its black one-pixel frame, larger than the window: lines,
+// pages and the wheel move it, up to the frame's far lines at the last row and column.
+void a_large_picture_scrolls_to_its_frame() {
+    check(create_preview_window(GetModuleHandleA(nullptr), nullptr), "no preview window");
+    show_preview(test_picture_path("large.jpg").c_str());
+    ShowWindow(PreviewWindow, SW_RESTORE);
+    SetWindowPos(PreviewWindow, nullptr, 0, 0, 800, 600, SWP_NOZORDER);
+    RECT client;
+    GetClientRect(PreviewWindow, &client);
+    check(near_colour(Black, drawn_at(0, 100)) && near_colour(Orange, drawn_at(1, 100)),
+          "the frame at the left");
+    scroll(WM_VSCROLL, SB_LINEDOWN, 5);
+    check_equal(position(SB_VERT), 5, "five lines down");
+    SendMessageA(PreviewWindow, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
+    check_equal(position(SB_VERT), 55, "a step of the wheel");
+    scroll(WM_VSCROLL, SB_PAGEDOWN);
+    check_equal(position(SB_VERT), 55 + client.bottom, "a page down");
+    for (int i = 0; i < 40; ++i)
+        SendMessageA(PreviewWindow, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
+    scroll(WM_HSCROLL, SB_PAGERIGHT, 5);
+    const int right = client.right - 1, bottom = client.bottom - 1;
+    check(near_colour(Black, drawn_at(100, bottom)) &&
+              near_colour(Orange, drawn_at(100, bottom - 1)),
+          "the frame's bottom line at the end");
+    check(near_colour(Black, drawn_at(right, 100)) && near_colour(Orange, drawn_at(right - 1, 100)),
+          "the frame's right line at the end");
+}
+
+const TestCase cases[] = {
+    {"progress ranges above 65535", progress_ranges_above_65535},
+    {"a large picture scrolls to its frame", a_large_picture_scrolls_to_its_frame},
+};
+const Registration registration(cases);
+
+} // namespace

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <functional>
+#include <iterator>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 const char batch_usage[] =
     "Usage: ombrel-batch [options] SOURCE TARGET\n"
@@ -39,10 +39,19 @@ const char batch_usage[] =
 
 namespace {
 
+// Where the options put what they read.
+struct Target {
+    FormSnapshot& form;
+    FontSpec& font;
+    BatchCommand& command;
+    std::string (*to_program_path)(const std::string&);
+};
+
+// A list index as a list of the window holds it: digits only, at most four.
 bool parse_index(const std::string& text, int& out) {
     if (!is_digits(text.c_str()) || text.size() > 4)
         return false;
-    out = std::stoi(text);
+    out = *parse_decimal(text);
     return true;
 }
 
@@ -56,17 +65,128 @@ bool split_pair(const std::string& text, std::string& a, std::string& b) {
     return true;
 }
 
-bool parse_index_pair(const std::string& text, int& a, int& b) {
-    std::string first, second;
-    return split_pair(text, first, second) && parse_index(first, a) && parse_index(second, b);
+// The kinds of value an option takes, one parser each; false for a value it cannot take.
+// Edits take what the window's edit box would hold of the value.
+
+template <std::string FormSnapshot::*Edit> bool numeric_edit(const std::string& value, Target& t) {
+    t.form.*Edit = as_numeric_edit_reads(value);
+    return true;
 }
 
-bool parse_margin_pair(const std::string& text, std::string& a, std::string& b) {
-    if (!split_pair(text, a, b))
-        return false;
-    a = as_numeric_edit_reads(a);
-    b = as_numeric_edit_reads(b);
+template <std::string FormSnapshot::*Edit> bool text_edit(const std::string& value, Target& t) {
+    t.form.*Edit = as_text_edit_reads(value);
     return true;
+}
+
+template <std::string FormSnapshot::*Edit> bool path_edit(const std::string& value, Target& t) {
+    t.form.*Edit = as_text_edit_reads(t.to_program_path(value));
+    return true;
+}
+
+template <int FormSnapshot::*List> bool list_index(const std::string& value, Target& t) {
+    return parse_index(value, t.form.*List);
+}
+
+// "H,V": the horizontal and the vertical position list.
+template <int FormSnapshot::*Horz, int FormSnapshot::*Vert>
+bool index_pair(const std::string& value, Target& t) {
+    std::string horz, vert;
+    return split_pair(value, horz, vert) && parse_index(horz, t.form.*Horz) &&
+           parse_index(vert, t.form.*Vert);
+}
+
+// "X,Y": the horizontal and the vertical margin edit.
+template <std::string FormSnapshot::*Horz, std::string FormSnapshot::*Vert>
+bool margin_pair(const std::string& value, Target& t) {
+    std::string horz, vert;
+    if (!split_pair(value, horz, vert))
+        return false;
+    t.form.*Horz = as_numeric_edit_reads(horz);
+    t.form.*Vert = as_numeric_edit_reads(vert);
+    return true;
+}
+
+// Degrees as the rotation list offers them.
+bool rotation(const std::string& value, Target& t) {
+    t.form.rotate_combo = value == "90" ? 0 : value == "180" ? 1 : value == "270" ? 2 : -1;
+    return t.form.rotate_combo >= 0;
+}
+
+bool font_name(const std::string& value, Target& t) {
+    return copy_to_field(t.font.fontName, value.data(), value.size());
+}
+
+bool font_size(const std::string& value, Target& t) {
+    return parse_index(value, t.font.fontSize);
+}
+
+bool font_color(const std::string& value, Target& t) {
+    uint32_t rgb;
+    if (!parse_html_color(value, rgb))
+        return false;
+    set_font_color(t.font, rgb);
+    return true;
+}
+
+// Switches without a value, one setter each.
+
+template <bool FormSnapshot::*Check, bool On> void check_box(Target& t) {
+    t.form.*Check = On;
+}
+
+template <int32_t FontSpec::*Style> void font_style(Target& t) {
+    t.font.*Style = 1;
+}
+
+void answer_yes(Target& t) {
+    t.command.yes = true;
+}
+
+void show_help(Target& t) {
+    t.command.help = true;
+}
+
+// One row per option: an option with a value ticks the check box that switches its group on (if
+// any) and reads the value; a switch only sets.
+struct Option {
+    const char* name;
+    bool FormSnapshot::*ticks;
+    bool (*read)(const std::string& value, Target& t);
+    void (*set)(Target& t);
+};
+
+using Form = FormSnapshot;
+const Option Options[] = {
+    {"--width", &Form::width_check, numeric_edit<&Form::width_edit>, nullptr},
+    {"--quality", &Form::quality_check, list_index<&Form::quality_combo>, nullptr},
+    {"--no-quality", nullptr, nullptr, check_box<&Form::quality_check, false>},
+    {"--rotate", &Form::rotate_check, rotation, nullptr},
+    {"--subfolders", nullptr, nullptr, check_box<&Form::subfolders_check, true>},
+    {"--text", &Form::text_watermark_check, text_edit<&Form::text_edit>, nullptr},
+    {"--text-opacity", nullptr, list_index<&Form::text_opacity_combo>, nullptr},
+    {"--text-pos", nullptr, index_pair<&Form::text_horz_combo, &Form::text_vert_combo>, nullptr},
+    {"--text-margins", nullptr, margin_pair<&Form::text_horz_edit, &Form::text_vert_edit>, nullptr},
+    {"--font", nullptr, font_name, nullptr},
+    {"--font-size", nullptr, font_size, nullptr},
+    {"--font-color", nullptr, font_color, nullptr},
+    {"--bold", nullptr, nullptr, font_style<&FontSpec::isWeight>},
+    {"--italic", nullptr, nullptr, font_style<&FontSpec::isItalic>},
+    {"--image", &Form::image_watermark_check, path_edit<&Form::image_edit>, nullptr},
+    {"--image-pos", nullptr, index_pair<&Form::image_horz_combo, &Form::image_vert_combo>, nullptr},
+    {"--image-margins", nullptr, margin_pair<&Form::image_horz_edit, &Form::image_vert_edit>,
+     nullptr},
+    {"--yes", nullptr, nullptr, answer_yes},
+    {"--help", nullptr, nullptr, show_help},
+};
+
+const Option* find_option(const std::string& name) {
+    const auto* option = std::find_if(std::begin(Options), std::end(Options),
+                                      [&](const Option& o) { return name == o.name; });
+    return option == std::end(Options) ? nullptr : option;
+}
+
+bool is_option(const std::string& arg) {
+    return arg.size() >= 2 && arg.compare(0, 2, "--") == 0;
 }
 
 } // namespace
@@ -88,99 +208,31 @@ bool parse_html_color(const std::string& text, uint32_t& rgb) {
 BatchCommand apply_batch_arguments(const std::vector<std::string>& args, FormSnapshot& form,
                                    FontSpec& font,
                                    std::string (*to_program_path)(const std::string&)) {
-    using Apply = std::function<bool(const std::string&)>;
     BatchCommand command;
-    const struct {
-        const char* name;
-        Apply apply; // null for a switch without value
-        std::function<void()> set;
-    } options[] = {
-        {"--width",
-         [&](auto& v) {
-             form.width_check = true;
-             form.width_edit = as_numeric_edit_reads(v);
-             return true;
-         },
-         {}},
-        {"--quality",
-         [&](auto& v) {
-             form.quality_check = true;
-             return parse_index(v, form.quality_combo);
-         },
-         {}},
-        {"--no-quality", {}, [&] { form.quality_check = false; }},
-        {"--rotate",
-         [&](auto& v) {
-             form.rotate_check = true;
-             form.rotate_combo = v == "90" ? 0 : v == "180" ? 1 : v == "270" ? 2 : -1;
-             return form.rotate_combo >= 0;
-         },
-         {}},
-        {"--subfolders", {}, [&] { form.subfolders_check = true; }},
-        {"--text",
-         [&](auto& v) {
-             form.text_watermark_check = true;
-             form.text_edit = as_text_edit_reads(v);
-             return true;
-         },
-         {}},
-        {"--text-opacity", [&](auto& v) { return parse_index(v, form.text_opacity_combo); }, {}},
-        {"--text-pos",
-         [&](auto& v) { return parse_index_pair(v, form.text_horz_combo, form.text_vert_combo); },
-         {}},
-        {"--text-margins",
-         [&](auto& v) { return parse_margin_pair(v, form.text_horz_edit, form.text_vert_edit); },
-         {}},
-        {"--font", [&](auto& v) { return copy_to_field(font.fontName, v.data(), v.size()); }, {}},
-        {"--font-size", [&](auto& v) { return parse_index(v, font.fontSize); }, {}},
-        {"--font-color",
-         [&](auto& v) {
-             if (!parse_html_color(v, font.rgbColors))
-                 return false;
-             std::snprintf(font.htmlColor, sizeof font.htmlColor, "#%02x%02x%02x",
-                           font.rgbColors & 0xFF, (font.rgbColors >> 8) & 0xFF,
-                           (font.rgbColors >> 16) & 0xFF);
-             return true;
-         },
-         {}},
-        {"--bold", {}, [&] { font.isWeight = 1; }},
-        {"--italic", {}, [&] { font.isItalic = 1; }},
-        {"--image",
-         [&](auto& v) {
-             form.image_watermark_check = true;
-             form.image_edit = as_text_edit_reads(to_program_path(v));
-             return true;
-         },
-         {}},
-        {"--image-pos",
-         [&](auto& v) { return parse_index_pair(v, form.image_horz_combo, form.image_vert_combo); },
-         {}},
-        {"--image-margins",
-         [&](auto& v) { return parse_margin_pair(v, form.image_horz_edit, form.image_vert_edit); },
-         {}},
-        {"--yes", {}, [&] { command.yes = true; }},
-        {"--help", {}, [&] { command.help = true; }},
-    };
-
+    Target target{form, font, command, to_program_path};
     std::vector<std::string> folders;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+        if (!is_option(arg)) {
             folders.push_back(arg);
             continue;
         }
-        const auto* option = std::find_if(std::begin(options), std::end(options),
-                                          [&](const auto& o) { return arg == o.name; });
-        if (option == std::end(options)) {
+        const Option* option = find_option(arg);
+        if (!option) {
             command.error = "unknown option " + arg;
             return command;
         }
         if (option->set) {
-            option->set();
-        } else if (i + 1 == args.size()) {
+            option->set(target);
+            continue;
+        }
+        if (i + 1 == args.size()) {
             command.error = arg + " needs a value";
             return command;
-        } else if (!option->apply(args[++i])) {
+        }
+        if (option->ticks)
+            form.*option->ticks = true;
+        if (!option->read(args[++i], target)) {
             command.error = "bad value for " + arg + ": " + args[i];
             return command;
         }

@@ -6,12 +6,12 @@
 
 #include <windows.h>
 
+#include "base/encoding.h"
+#include "base/program.h"
 #include "core/batch_run.h"
 #include "imaging/text_watermark.h"
 #include "platform/library_path.h"
 #include "settings/config_file.h"
-#include "settings/encoding.h"
-#include "settings/program_folder.h"
 #include "ui/console/batch_options.h"
 
 namespace {
@@ -35,7 +35,8 @@ class ConsoleHost : public BatchHost {
     void set_progress_range(int) override {}
     void set_progress_position(int) override {}
     void append_log_line(const char* line) override { print(std::string(line) + "\n"); }
-    void open_folder(const char*) override {} // a console run opens no window
+    void open_folder(const char*) override {}            // a console run opens no window
+    void hand_back_settings(const Settings&) override {} // the run's record is its own
     void restore_controls() override {}
     void request_focus(FormControl) override {}
 

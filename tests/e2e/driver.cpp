@@ -1,0 +1,455 @@
+// Plays one end-to-end scenario against the staged program, in the program's Wine session:
+//   driver.exe SCENARIO WORK PROGRAM SCREENSHOT    (Windows paths)
+// A scenario is a file of steps, one a line; the first step that fails ends it, with a
+// screenshot. Words are separated by spaces; "..." holds spaces and the escapes \n \r \" \\.
+// $WORK, $PROGRAM and $DESKTOP stand for those folders. A TARGET is a control of the main window
+// by its name (Controls below) or a window of the program by its caption.
+//   program loopback            the tests' build, whose web site is this driver's, on 127.0.0.1
+//   make PATH RECIPE            a picture, made before the driver runs (scripts/e2e-scenario)
+//   folder PATH | write PATH TEXT | move FROM TO
+//   serve PATH TEXT             the site answers PATH with TEXT
+//   banner PICTURE LINK TIME    the site lists and serves a banner
+//   launch [FOLDER] | ready | start     start the program, wait for the end of its start-up
+//   set CONTROL TEXT | check CONTROL | choose LIST ENTRY | click BUTTON | menu ID | close TARGET
+//   box CAPTION TEXT [OK|YES|NO]        a message box with that text, answered
+//   nobox                       no message box is shown
+//   text|checked|enabled|shown TARGET VALUE     waits until the TARGET shows the value
+//   focus CONTROL | exit CODE | log TEXT | pages PAGE...
+//   browse desktop | font FACE SIZE | file PATH     fill the common dialogs
+//   contains FILE TEXT | pixel PICTURE X Y RRGGBB | screen TARGET DX DY RRGGBB (from its middle)
+//   help TARGET (F1 over it) | mouse TARGET (a click in its middle) | screenshot
+#include <windows.h>
+
+#include <commctrl.h>
+#include <dlgs.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <memory>
+
+#include "imaging/magick.h"
+#include "net/test_site.h"
+#include "platform/file_io.h"
+#include "platform/library_path.h"
+#include "base/encoding.h"
+#include "support/win32_support.h"
+
+namespace {
+
+// The main window's controls in their creation order.
+const char* const Controls[] = {"BannerStatic",       "SourceFolderLabel",  "SourceFolderEdit",
+                                "SourceFolderButton", "WidthCheck",         "WidthEdit",
+                                "QualityCheck",       "QualityCombo",       "RotateCheck",
+                                "RotateCombo",        "SubfoldersCheck",    "BasicGroup",
+                                "BasicGroupLabel",    "TextLabel",          "TextEdit",
+                                "TextOpacityLabel",   "TextOpacityCombo",   "TextPositionLabel",
+                                "TextHorzCombo",      "TextHorzEdit",       "TextVertCombo",
+                                "TextVertEdit",       "FontLabel",          "FontEdit",
+                                "FontButton",         "TextPreviewButton",  "TextGroup",
+                                "TextWatermarkCheck", "ImageLabel",         "ImageEdit",
+                                "ImageButton",        "ImagePositionLabel", "ImageHorzCombo",
+                                "ImageHorzEdit",      "ImageVertCombo",     "ImageVertEdit",
+                                "ImagePreviewButton", "ImageGroup",         "ImageWatermarkCheck",
+                                "TargetFolderLabel",  "TargetFolderEdit",   "TargetFolderButton",
+                                "ProgressBar",        "StartButton"};
+
+using Args = std::vector<std::string>;
+
+struct {
+    std::string work, program, screenshot, site_host = OMBREL_SITE_HOST, banner_list;
+    PROCESS_INFORMATION process{};
+    std::unique_ptr<TestSite> site;
+} S;
+
+std::string text_of(HWND window) {
+    std::string text(1024, '\0');
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), LPARAM(&text[0]), SMTO_ABORTIFHUNG, 5000,
+                        &length);
+    return text.substr(0, length);
+}
+
+// The top-level windows of the program, shown or not.
+std::vector<HWND> program_windows() {
+    std::vector<HWND> found;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == S.process.dwProcessId)
+            found.push_back(w);
+    }
+    return found;
+}
+
+HWND target(const std::string& name) {
+    const auto control = std::find(std::begin(Controls), std::end(Controls), name);
+    if (control != std::end(Controls)) {
+        HWND child = GetWindow(target("Ombrel"), GW_CHILD);
+        for (auto c = std::begin(Controls); child && c != control; ++c)
+            child = GetWindow(child, GW_HWNDNEXT);
+        return child;
+    }
+    for (HWND window : program_windows())
+        if (text_of(window) == name)
+            return window;
+    throw CheckFailure("the program shows no " + name);
+}
+
+// The shown dialogs of the program: message boxes hold their text in the static 0xFFFF and
+// neither list nor tree, as the common dialogs do.
+std::vector<HWND> dialogs(int child_id, bool message_box = false) {
+    std::vector<HWND> found;
+    for (HWND w : program_windows()) {
+        char name[8] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (IsWindowVisible(w) && std::string(name) == "#32770" && GetDlgItem(w, child_id) &&
+            (!message_box || (!FindWindowExA(w, nullptr, "ComboBox", nullptr) &&
+                              !FindWindowExA(w, nullptr, "SysTreeView32", nullptr))))
+            found.push_back(w);
+    }
+    return found;
+}
+
+HWND wait_dialog(int child_id, const std::string& what) {
+    wait_for([&] { return !dialogs(child_id).empty(); }, what);
+    return dialogs(child_id).front();
+}
+
+void press(HWND dialog, int button) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 LPARAM(GetDlgItem(dialog, button)));
+    wait_for([&] { return !IsWindowVisible(dialog); }, "the dialog to close");
+}
+
+COLORREF colour(const std::string& rrggbb) {
+    const unsigned long rgb = std::stoul(rrggbb, nullptr, 16);
+    return RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
+}
+
+POINT middle(HWND window, int dx = 0, int dy = 0) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2 + dy};
+}
+
+// Wine may still carry an earlier move of the X pointer to the program: moved until it stays.
+void move_pointer(POINT at) {
+    int steady = 0;
+    wait_for(
+        [&] {
+            POINT now;
+            GetCursorPos(&now);
+            steady = now.x == at.x && now.y == at.y ? steady + 1 : 0;
+            if (!steady)
+                SetCursorPos(at.x, at.y);
+            return steady >= 5;
+        },
+        "the pointer to stay");
+}
+
+COLORREF screen_pixel(POINT at) {
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// The X screen, as the image library reads it.
+void save_screenshot() {
+    const MagickSession library;
+    const auto screen = new_magick_wand();
+    if (MagickReadImage(screen.get(), "x:root"))
+        MagickWriteImage(screen.get(), ("PNG:" + library_path(S.screenshot.c_str())).c_str());
+}
+
+void launch(const std::string& folder) {
+    std::string program = folder + "\\ombrel.exe.so", command = "\"" + program + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    check(CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                         S.work.c_str(), &startup, &S.process),
+          "cannot start " + program);
+    CloseHandle(S.process.hThread);
+}
+
+HWND focused() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(target("Ombrel"), nullptr), &info);
+    return info.hwndFocus;
+}
+
+// The end of start-up: the main window shown, the focus in the source folder edit.
+void ready() {
+    wait_for(
+        [] {
+            const auto w = program_windows();
+            return std::any_of(w.begin(), w.end(), [](HWND w) { return text_of(w) == "Ombrel"; });
+        },
+        "the main window", 30000);
+    wait_for([] { return focused() == target("SourceFolderEdit"); }, "the end of start-up", 30000);
+}
+
+void choose_entry(HWND list, const std::string& entry) {
+    std::wstring wide(entry.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(936, 0, entry.c_str(), -1, &wide[0], int(wide.size())));
+    const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(wide.c_str()));
+    check(index >= 0, "no entry " + entry);
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                 LPARAM(list));
+}
+
+// The pages the browser was asked to open, in order; a path names a page of the program's site.
+void expect_pages(const Args& a) {
+    std::string expected;
+    for (std::size_t i = 1; i < a.size(); ++i)
+        expected += (a[i][0] == '/' ? "http://" + S.site_host + a[i] : a[i]) + "\n";
+    wait_for([&] { return read_file((S.work + "\\pages.log").c_str()) == expected; },
+             "the pages " + expected);
+}
+
+// The recording browser beside the driver, registered in the test prefix for .html files and
+// web URLs, so that no real browser opens; it writes the pages into WORK\pages.log.
+void register_browser() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string command =
+        "\"" + std::string(self, std::strrchr(self, '\\')) + "\\record_browser.exe\" \"%1\"";
+    for (const auto& [key, value] :
+         std::map<std::string, std::string>{{".html", "Ombrel.TestPage"},
+                                            {"Ombrel.TestPage\\shell\\open\\command", command},
+                                            {"http\\shell\\open\\command", command},
+                                            {"https\\shell\\open\\command", command}})
+        check(!RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(),
+                            DWORD(value.size())),
+              "cannot register the recording browser");
+    SetEnvironmentVariableA("OMBREL_BROWSER_LOG", (S.work + "\\pages.log").c_str());
+}
+
+void serve(const std::string& path, const std::string& body) {
+    if (!S.site)
+        S.site = std::make_unique<TestSite>();
+    S.site->serve(path, ok_answer(body));
+}
+
+// What a step waits for a TARGET to show.
+const std::map<std::string, std::function<std::string(HWND)>> States = {
+    {"text", text_of},
+    {"checked", [](HWND w) { return SendMessageA(w, BM_GETCHECK, 0, 0) ? "yes" : "no"; }},
+    {"enabled", [](HWND w) { return IsWindowEnabled(w) ? "yes" : "no"; }},
+    {"shown", [](HWND w) { return IsWindowVisible(w) ? "yes" : "no"; }},
+};
+
+using Step = std::function<void(const Args&)>;
+const std::map<std::string, Step> Steps = {
+    {"program", [](const Args&) { S.site_host = "127.0.0.1"; }},
+    {"make", [](const Args&) {}},
+    {"folder",
+     [](const Args& a) { check(!SHCreateDirectoryExA(nullptr, a[1].c_str(), nullptr), a[1]); }},
+    {"write", [](const Args& a) { check(write_file(a[1].c_str(), a[2]), "cannot write " + a[1]); }},
+    {"move",
+     [](const Args& a) { check(MoveFileA(a[1].c_str(), a[2].c_str()), "cannot move " + a[1]); }},
+    {"serve", [](const Args& a) { serve(a[1], a[2]); }},
+    {"banner",
+     [](const Args& a) {
+         const std::string picture = read_file(a[1].c_str()).value_or("");
+         const std::string path = "/" + a[1].substr(a[1].rfind('\\') + 1);
+         S.banner_list += "http://127.0.0.1" + path + "\r\n" + std::to_string(picture.size()) +
+                          "\r\nhttp://127.0.0.1" + a[2] + "\r\n" + a[3] + "\r\n";
+         serve(path, picture);
+         serve("/abc.asp?v=3.4", S.banner_list);
+     }},
+    {"launch", [](const Args& a) { launch(a.size() > 1 ? a[1] : S.program); }},
+    {"ready", [](const Args&) { ready(); }},
+    {"start", [](const Args&) { launch(S.program), ready(); }},
+    {"set", [](const Args& a) { SendMessageA(target(a[1]), WM_SETTEXT, 0, LPARAM(a[2].c_str())); }},
+    {"check",
+     [](const Args& a) {
+         if (!SendMessageA(target(a[1]), BM_GETCHECK, 0, 0))
+             SendMessageA(target(a[1]), BM_CLICK, 0, 0);
+     }},
+    {"choose", [](const Args& a) { choose_entry(target(a[1]), a[2]); }},
+    {"click", [](const Args& a) { PostMessageA(target(a[1]), BM_CLICK, 0, 0); }},
+    {"menu", [](const Args& a) { PostMessageA(target("Ombrel"), WM_COMMAND, std::stoi(a[1]), 0); }},
+    {"close", [](const Args& a) { PostMessageA(target(a[1]), WM_CLOSE, 0, 0); }},
+    {"box",
+     [](const Args& a) {
+         HWND box = nullptr;
+         wait_for(
+             [&] {
+                 for (HWND b : dialogs(0xFFFF, true))
+                     box = text_of(GetDlgItem(b, 0xFFFF)) == a[2] ? b : box;
+                 return box != nullptr;
+             },
+             "the message box \"" + a[2] + "\"");
+         check_equal(text_of(box), a[1], "the caption of \"" + a[2] + "\"");
+         if (a.size() > 3)
+             press(box, a[3] == "YES" ? IDYES : a[3] == "NO" ? IDNO : IDOK);
+     }},
+    {"nobox",
+     [](const Args&) {
+         const auto boxes = dialogs(0xFFFF, true);
+         check(boxes.empty(), "a message box shows \"" +
+                                  (boxes.empty() ? "" : text_of(GetDlgItem(boxes[0], 0xFFFF))) +
+                                  "\"");
+     }},
+    {"focus",
+     [](const Args& a) {
+         wait_for([&] { return focused() == target(a[1]); }, "the focus on " + a[1]);
+     }},
+    {"exit",
+     [](const Args& a) {
+         DWORD code = 0;
+         check(!WaitForSingleObject(S.process.hProcess, 15000), "the program does not end");
+         GetExitCodeProcess(S.process.hProcess, &code);
+         check_equal(int(code), std::stoi(a[1]), "the exit code");
+     }},
+    {"browse",
+     [](const Args&) {
+         const HWND browser = wait_dialog(IDOK, "the folder browser");
+         const HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
+         wait_for([&] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0) != 0; },
+                  "the tree");
+         SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
+                      SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+         wait_for([&] { return IsWindowEnabled(GetDlgItem(browser, IDOK)); }, "OK to be enabled");
+         press(browser, IDOK);
+     }},
+    {"font",
+     [](const Args& a) {
+         const HWND dialog = wait_dialog(cmb1, "the font dialog");
+         choose_entry(GetDlgItem(dialog, cmb1), a[1]);
+         choose_entry(GetDlgItem(dialog, cmb3), a[2]);
+         press(dialog, IDOK);
+     }},
+    {"file",
+     [](const Args& a) {
+         const HWND dialog = wait_dialog(cmb13, "the file dialog");
+         SendMessageA(GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, LPARAM(a[1].c_str()));
+         press(dialog, IDOK);
+     }},
+    {"contains",
+     [](const Args& a) {
+         wait_for(
+             [&] { return read_file(a[1].c_str()).value_or("").find(a[2]) != std::string::npos; },
+             a[1] + " to hold \"" + a[2] + "\"");
+     }},
+    {"pixel",
+     [](const Args& a) {
+         const MagickSession library;
+         const auto image = new_magick_wand();
+         const auto c = new_pixel_wand();
+         check(MagickReadImage(image.get(), library_path(a[1].c_str()).c_str()),
+               "cannot read " + a[1]);
+         MagickGetImagePixelColor(image.get(), std::stoi(a[2]), std::stoi(a[3]), c.get());
+         check(near_colour(RGB(PixelGetRed(c.get()) * 255, PixelGetGreen(c.get()) * 255,
+                               PixelGetBlue(c.get()) * 255),
+                           colour(a[4])),
+               a[1] + " at " + a[2] + "," + a[3] + " is not " + a[4]);
+     }},
+    {"screen",
+     [](const Args& a) {
+         const POINT at = middle(target(a[1]), std::stoi(a[2]), std::stoi(a[3]));
+         wait_for([&] { return near_colour(screen_pixel(at), colour(a[4])); },
+                  a[1] + " to show " + a[4]);
+     }},
+    {"help",
+     [](const Args& a) {
+         SetForegroundWindow(target("Ombrel"));
+         move_pointer(middle(target(a[1])));
+         keybd_event(VK_F1, 0, 0, 0);
+         keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
+     }},
+    {"mouse",
+     [](const Args& a) {
+         move_pointer(middle(target(a[1])));
+         mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+         mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+     }},
+    {"pages", expect_pages},
+    {"log",
+     [](const Args& a) {
+         const HWND log = FindWindowExA(target("处理日志"), nullptr, "Edit", nullptr);
+         wait_for([&] { return text_of(log) == a[1]; }, "the log \"" + a[1] + "\"");
+     }},
+    {"screenshot", [](const Args&) { save_screenshot(); }},
+};
+
+void play(const Args& a) {
+    const auto state = States.find(a[0]);
+    if (state != States.end()) {
+        wait_for([&] { return state->second(target(a[1])) == a[2]; },
+                 a[1] + " " + a[0] + ": \"" + a[2] + "\"");
+        return;
+    }
+    check(Steps.count(a[0]) > 0, "no step " + a[0]);
+    Steps.at(a[0])(a);
+}
+
+Args words_of(const std::string& line) {
+    char desktop[MAX_PATH] = {};
+    SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOP, FALSE);
+    Args words;
+    for (std::size_t i = line.find_first_not_of(' '); i < line.size();
+         i = line.find_first_not_of(' ', i)) {
+        std::string word;
+        if (line[i] != '"') {
+            const std::size_t end = std::min(line.find(' ', i), line.size());
+            word = line.substr(i, end - i);
+            i = end;
+        } else {
+            for (++i; i < line.size() && line[i] != '"'; ++i) {
+                const char next = i + 1 < line.size() ? line[i + 1] : '\0';
+                if (line[i] == '\\' && next && std::strchr("nr\"\\", next)) {
+                    word += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+                    ++i;
+                } else {
+                    word += line[i];
+                }
+            }
+            ++i;
+        }
+        for (const auto& [name, value] : std::map<std::string, std::string>{
+                 {"$WORK", S.work}, {"$PROGRAM", S.program}, {"$DESKTOP", desktop}})
+            for (std::size_t at; (at = word.find(name)) != std::string::npos;)
+                word.replace(at, name.size(), value);
+        words.push_back(word);
+    }
+    return words;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    check(argc == 5, "usage: driver SCENARIO WORK PROGRAM SCREENSHOT");
+    S.work = argv[2], S.program = argv[3], S.screenshot = argv[4];
+    const std::string text = utf8_to_gbk(read_file(argv[1]).value_or(""));
+    int number = 0;
+    bool passed = false;
+    try {
+        check(!text.empty(), std::string("cannot read the scenario ") + argv[1]);
+        register_browser();
+        for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+            end = std::min(text.find('\n', start), text.size());
+            ++number;
+            const Args words = words_of(text.substr(start, end - start));
+            if (!words.empty() && words[0][0] != '#')
+                play(words);
+        }
+        passed = true;
+    } catch (const std::exception& failure) {
+        save_screenshot();
+        std::printf("line %d: %s\n", number, gbk_to_utf8(failure.what()).c_str());
+    }
+    TerminateProcess(S.process.hProcess, 1);
+    // The site ends with main: at exit its thread and WinSock are gone, and Wine then loses the
+    // exit status.
+    S.site.reset();
+    return passed ? 0 : 1;
+}
