@@ -375,6 +375,7 @@ const std::map<std::string, Step> Steps = {
      }},
     {"mouse",
      [](const Args& a) {
+         SetForegroundWindow(target("Ombrel")); // as a window manager does on a click
          move_pointer(middle(target(a[1])));
          mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
          mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
