@@ -3,9 +3,12 @@
 # Narrow literals are code page 936 at run time, as every Win32 "A" call and config.dat expect.
 set(OMBREL_GBK_FLAGS -finput-charset=UTF-8 -fexec-charset=GBK)
 
-if(OMBREL_FLAVOUR STREQUAL "wine")
+if(OMBREL_FLAVOUR STREQUAL "windows")
+    if(NOT CMAKE_SYSTEM_NAME STREQUAL "Windows")
+        message(FATAL_ERROR "the windows flavour cross-compiles: configure it with "
+                            "-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake (scripts/build does)")
+    endif()
     set(OMBREL_WIN32 ON)
-    set(CMAKE_EXECUTABLE_SUFFIX .exe)
     # windows.h without winsock.h, whose timeval clashes with the C library's; the network code
     # includes the socket headers itself.
     add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)
@@ -24,30 +27,22 @@ elseif(OMBREL_FLAVOUR STREQUAL "fuzz")
     add_compile_options(-g -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 else()
-    message(FATAL_ERROR "OMBREL_FLAVOUR must be wine, native or fuzz")
+    message(FATAL_ERROR "OMBREL_FLAVOUR must be windows, native or fuzz")
 endif()
 
-# The program folders that the build stages: the executables, the image library's JPEG coder
-# module under the name start-up checks for, and the default banner. The module is copied, not
-# linked: deleting the staged file through Wine must never reach the library's own file.
-# build/Ombrel holds the product; build/OmbrelLoopback the tests' build of the program, whose web
-# site is the loopback host where the end-to-end scenarios run their own site.
+# The program folders that the build stages. build/Ombrel holds the product; build/OmbrelLoopback
+# the tests' build of the program, whose web site is the loopback host where the end-to-end
+# scenarios run their own site. The Win32 test programs in build/tests get the image library
+# beside them the same way.
 set(OMBREL_STAGE_DIR ${CMAKE_BINARY_DIR}/Ombrel)
 set(OMBREL_LOOPBACK_STAGE_DIR ${CMAKE_BINARY_DIR}/OmbrelLoopback)
+set(OMBREL_TESTS_DIR ${CMAKE_BINARY_DIR}/tests)
 
-if(OMBREL_WIN32)
-    # The library's own JPEG coder module, under the Windows name start-up looks for.
-    file(GLOB OMBREL_JPEG_CODER "${MagickWand_LIBDIR}/ImageMagick-6*/modules-Q16/coders/jpeg.so")
-    if(NOT OMBREL_JPEG_CODER)
-        message(FATAL_ERROR "the image library's JPEG coder module was not found")
-    endif()
-    list(GET OMBREL_JPEG_CODER 0 OMBREL_JPEG_CODER)
-endif()
-
-# ombrel_stage(target [FOLDER dir]): the target's executable goes into a staged program folder,
-# by default the product's, which gets the coder module and the default banner beside it.
+# ombrel_stage(target [FOLDER dir] [LIBRARY_ONLY]): the target's executable goes into a folder,
+# by default the product's, which gets the image library (cmake/stage_library.cmake) and, unless
+# LIBRARY_ONLY, the default banner.
 function(ombrel_stage target)
-    cmake_parse_arguments(ARG "" "FOLDER" "" ${ARGN})
+    cmake_parse_arguments(ARG "LIBRARY_ONLY" "FOLDER" "" ${ARGN})
     set(folder ${OMBREL_STAGE_DIR})
     if(ARG_FOLDER)
         set(folder ${ARG_FOLDER})
@@ -55,13 +50,21 @@ function(ombrel_stage target)
     get_filename_component(folder_name ${folder} NAME)
     set(stage stage_${folder_name})
     if(NOT TARGET ${stage})
-        add_custom_target(${stage}
-            COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/modules/coders ${folder}/images
-            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${OMBREL_JPEG_CODER}
-                    ${folder}/modules/coders/IM_MOD_RL_jpeg_.dll
-            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/assets/picture.jpg
-                    ${folder}/images/picture.jpg
+        set(banner)
+        if(NOT ARG_LIBRARY_ONLY)
+            set(banner COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                       ${PROJECT_SOURCE_DIR}/assets/picture.jpg ${folder}/images/picture.jpg)
+        endif()
+        set(stamp ${CMAKE_BINARY_DIR}/${stage}.stamp)
+        add_custom_command(OUTPUT ${stamp}
+            COMMAND ${CMAKE_COMMAND} -DPREFIX=${OMBREL_WIN64_PREFIX} -DFOLDER=${folder}
+                    -DSTRIP=${CMAKE_STRIP} -P ${PROJECT_SOURCE_DIR}/cmake/stage_library.cmake
+            ${banner}
+            COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+            DEPENDS ${PROJECT_SOURCE_DIR}/cmake/stage_library.cmake
+                    ${PROJECT_SOURCE_DIR}/assets/picture.jpg
             VERBATIM)
+        add_custom_target(${stage} DEPENDS ${stamp})
     endif()
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${folder})
     add_dependencies(${target} ${stage})

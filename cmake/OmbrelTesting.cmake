@@ -6,8 +6,8 @@
 # so that the tests without a lock, the fuzz targets among them, fill the other slot.
 
 # ombrel_test(NAME source... [PLATFORM] [LOCKS lock...]): PLATFORM tests need Win32 or the image
-# library and run under Wine in the product's build; the others test platform-free code in the
-# native build, under the sanitizers.
+# library: built for Windows with the product, with the library beside them in build/tests, they
+# run under Wine. The others test platform-free code in the native build, under the sanitizers.
 function(ombrel_test name)
     cmake_parse_arguments(ARG "PLATFORM" "" "LOCKS" ${ARGN})
     if((ARG_PLATFORM AND NOT OMBREL_WIN32) OR (NOT ARG_PLATFORM AND NOT OMBREL_FLAVOUR STREQUAL "native"))
@@ -23,7 +23,7 @@ function(ombrel_test name)
     if(ARG_PLATFORM)
         target_link_options(${name} PRIVATE -mconsole)
         target_link_libraries(${name} PRIVATE ombrel_platform)
-        set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+        ombrel_stage(${name} FOLDER ${OMBREL_TESTS_DIR} LIBRARY_ONLY)
         set(test wine.${name})
         add_test(NAME ${test} COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-wine $<TARGET_FILE:${name}>)
     else()

@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+#include "platform/library_path.h"
+
 namespace {
 
 std::mutex start_mutex;
@@ -25,6 +27,7 @@ void set_resource_limits() {
 void magick_start() {
     const std::lock_guard<std::mutex> lock(start_mutex);
     if (start_count++ == 0) {
+        use_program_coder_modules();
         MagickWandGenesis();
         set_resource_limits();
     }

@@ -9,6 +9,7 @@
 
 #include "base/encoding.h"
 #include "imaging/magick.h"
+#include "imaging/system_fonts.h"
 #include "platform/file_system.h"
 #include "platform/library_path.h"
 
@@ -71,7 +72,7 @@ unique_magick_memory<double> metrics_with_usable_font(MagickWand* image, Drawing
     const std::string fallback = fallback_font_file();
     if (fallback.empty())
         return {};
-    DrawSetFont(drawing, fallback.c_str());
+    DrawSetFont(drawing, library_font_path(fallback.c_str()).c_str());
     return query_metrics(image, drawing, text);
 }
 
@@ -91,26 +92,25 @@ void build_font_paths() {
 }
 
 // Each step falls through to the next: the program's table of Chinese font files, then the
-// system's font list, then the library's own lookup by family name. The library takes UTF-8
-// only, so the face name is converted before it leaves the program.
+// system's face of that name through GDI, then the library's own lookup by family name. The
+// library takes UTF-8 only, so the face name is converted before it leaves the program.
 void select_watermark_font(DrawingWand* drawing, const char* face_name) {
     const int row = chinese_face_row(face_name);
     if (row >= 0 && file_exists(FontFilePaths[row])) {
-        DrawSetFont(drawing, library_path(FontFilePaths[row]).c_str());
+        DrawSetFont(drawing, library_font_path(FontFilePaths[row]).c_str());
         return;
     }
-    const std::string family = gbk_to_utf8(std::string(face_name));
     const bool bold = DrawGetFontWeight(drawing) >= bold_weight;
     const bool italic = DrawGetFontStyle(drawing) == ItalicStyle;
-    const std::string file = system_font_file(family, bold, italic);
+    const std::string file = system_font_file(face_name, bold, italic);
     if (!file.empty())
-        DrawSetFont(drawing, file.c_str());
+        DrawSetFont(drawing, library_font_path(file.c_str()).c_str());
     else
-        DrawSetFontFamily(drawing, family.c_str());
+        DrawSetFontFamily(drawing, gbk_to_utf8(std::string(face_name)).c_str());
 }
 
-// Style and weight are set before the font is chosen, so that the system's font list can give
-// the bold or italic file; the library still gets both, for the faces it looks up itself.
+// Style and weight are set before the font is chosen, so that the system can give the bold or
+// italic file; the library still gets both, for the faces it looks up itself.
 bool draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_direction,
                          int v_margin, const FontSpec& font, double opacity, const char* text) {
     const auto drawing = new_drawing_wand();

@@ -9,8 +9,8 @@
 extern char FontFilePaths[5][260];
 
 void build_font_paths();
-// Set the drawing's weight and style first: a face found through the system's font list is
-// taken in the matching bold or italic file.
+// Set the drawing's weight and style first: a face the system has is taken in its bold or italic
+// file.
 void select_watermark_font(DrawingWand* drawing, const char* face_name);
 // False when nothing was drawn: no drawing wand, no font the library can use, or the library
 // refused the text.

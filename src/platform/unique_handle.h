@@ -32,6 +32,9 @@ inline void free_com_memory(void* memory) {
 inline void delete_gdi_object(HGDIOBJ object) {
     DeleteObject(object);
 }
+inline void delete_dc(HDC dc) {
+    DeleteDC(dc);
+}
 inline void release_com(IUnknown* object) {
     object->Release();
 }
@@ -49,6 +52,8 @@ using unique_global = unique_any<HGLOBAL, free_global, 0>;
 using unique_module = unique_any<HMODULE, free_library, 0>;
 using unique_brush = unique_any<HBRUSH, delete_gdi_object, 0>;
 using unique_pen = unique_any<HPEN, delete_gdi_object, 0>;
+using unique_font = unique_any<HFONT, delete_gdi_object, 0>;
+using unique_dc = unique_any<HDC, delete_dc, 0>;                   // CreateCompatibleDC
 using unique_socket = unique_any<socket_handle, close_socket, -1>; // INVALID_SOCKET
 // The shell's item lists (SHBrowseForFolderA, SHGetSpecialFolderLocation).
 using unique_item_list = unique_any<ITEMIDLIST*, free_com_memory, 0>;

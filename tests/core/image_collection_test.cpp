@@ -2,9 +2,6 @@
 // links back into the tree and paths near the limit.
 #include <algorithm>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "core/image_collection.h"
 #include "support/win32_support.h"
 
@@ -46,25 +43,22 @@ void images_and_folders_with_chinese_names() {
           "the subfolders");
 }
 
-// The links and the deep folders are made on the Unix side: Win32 makes neither.
+// The build's test set-up made work\links with a\up and a\up2 leading back to it.
 void links_back_into_the_tree_end_the_walk() {
-    TestFolder t;
-    make(t / "a\\");
-    for (const char* link : {"a\\up", "a\\up2"})
-        check(symlink(library_path(t.path().c_str()).c_str(),
-                      library_path((t / link).c_str()).c_str()) == 0,
-              "cannot link");
-    check(subfolders(t.path()) == std::vector<std::string>{t / "a", t / "a\\up", t / "a\\up2"},
+    const std::string t = tests_folder() + "\\work\\links";
+    check(subfolders(t) == std::vector<std::string>{t + "\\a", t + "\\a\\up", t + "\\a\\up2"},
           "the subfolders with two links back to the top");
 }
 
-// A folder whose path would pass 259 bytes is left out of the walk.
+// A folder whose path would pass 259 bytes is left out of the walk. Only the long form of a
+// path (\\?\) makes such a folder.
 void folders_beyond_the_path_limit_are_left_out() {
     TestFolder t;
     const std::string inside = t / std::string(238 - t.path().size(), 'n'); // 239 bytes
-    const std::string beyond = std::string(20, 'b');                        // 260 bytes
+    const std::string beyond = inside + "\\" + std::string(20, 'b');        // 260 bytes
     check(CreateDirectoryA(inside.c_str(), nullptr), "cannot make " + inside);
-    check(mkdir((library_path(inside.c_str()) + "/" + beyond).c_str(), 0755) == 0, "cannot make");
+    const std::wstring long_form = L"\\\\?\\" + std::wstring(beyond.begin(), beyond.end());
+    check(CreateDirectoryW(long_form.c_str(), nullptr), "cannot make " + beyond);
     check(subfolders(t.path()) == std::vector<std::string>{inside}, "the folders up to 259 bytes");
 }
 

@@ -162,16 +162,26 @@ COLORREF screen_pixel(POINT at) {
     return colour;
 }
 
-// The X screen, as the image library reads it.
+// The screen as GDI shows it, written by the image library.
 void save_screenshot() {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFO info{{sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* pixels = nullptr;
+    const HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     const MagickSession library;
-    const auto screen = new_magick_wand();
-    if (MagickReadImage(screen.get(), "x:root"))
-        MagickWriteImage(screen.get(), ("PNG:" + library_path(S.screenshot.c_str())).c_str());
+    const auto image = new_magick_wand();
+    if (pixels && MagickConstituteImage(image.get(), width, height, "BGRP", CharPixel, pixels))
+        MagickWriteImage(image.get(), ("PNG:" + library_path(S.screenshot.c_str())).c_str());
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
 }
 
 void launch(const std::string& folder) {
-    std::string program = folder + "\\ombrel.exe.so", command = "\"" + program + "\"";
+    std::string program = folder + "\\ombrel.exe", command = "\"" + program + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     check(CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
@@ -268,10 +278,7 @@ void expect_pages(const Args& a) {
 // The recording browser beside the driver, registered in the test prefix for .html files and
 // web URLs, so that no real browser opens; it writes the pages into WORK\pages.log.
 void register_browser() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string command =
-        "\"" + std::string(self, std::strrchr(self, '\\')) + "\\record_browser.exe\" \"%1\"";
+    const std::string command = "\"" + tests_folder() + "\\record_browser.exe\" \"%1\"";
     for (const auto& [key, value] :
          std::map<std::string, std::string>{{".html", "Ombrel.TestPage"},
                                             {"Ombrel.TestPage\\shell\\open\\command", command},
@@ -417,7 +424,11 @@ const std::map<std::string, Step> Steps = {
          keybd_event(VK_F1, 0, 0, 0);
          keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
      }},
-    {"mouse", [](const Args& a) { click_middle(target(a[1])); }},
+    {"mouse",
+     [](const Args& a) {
+         SetForegroundWindow(target("Ombrel")); // as a window manager does on a click
+         click_middle(target(a[1]));
+     }},
     {"type", [](const Args& a) { type_into(target(a[1]), a[2]); }},
     {"keys",
      [](const Args& a) {

@@ -1,6 +1,5 @@
 // What the Win32 tests share: folders of their own, the pictures the build made for them, and
-// bounded waits. (No std::filesystem here: with Win32's macros defined, its headers take Windows
-// paths while the library it calls takes Unix ones.)
+// bounded waits.
 #pragma once
 #include <cstdlib>
 #include <functional>
@@ -9,15 +8,12 @@
 #include <windows.h>
 
 #include "platform/file_io.h"
-#include "platform/library_path.h"
 #include "base/program.h"
 #include "support/check.h"
 
 // The folder of this test program (build/tests), where the build put the tests' pictures.
 inline std::string tests_folder() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    return folder_of_module_path(self);
+    return executable_folder();
 }
 
 // A fresh folder below build/tests/work. No test deletes a folder: the build empties work

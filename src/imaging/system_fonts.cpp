@@ -1,0 +1,148 @@
+#include "imaging/system_fonts.h"
+
+#include <cstdio>
+#include <optional>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "base/program.h"
+#include "imaging/font_collection.h"
+#include "platform/file_io.h"
+#include "platform/file_system.h"
+#include "platform/win32_scopes.h"
+
+namespace {
+
+constexpr DWORD CollectionTable = 0x66637474; // 'ttcf', as GetFontData takes a tag
+constexpr DWORD HeadTable = 0x64616568;       // 'head'
+
+int CALLBACK count_face(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return 1;
+}
+
+// GDI gives another face for a name it does not know; only a face it lists is taken.
+bool system_has_face(HDC dc, const char* face_name) {
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face_name, LF_FACESIZE);
+    int count = 0;
+    EnumFontFamiliesExA(dc, &wanted, count_face, reinterpret_cast<LPARAM>(&count), 0);
+    return count > 0;
+}
+
+unique_font create_font(const char* face_name, bool bold, bool italic, BYTE char_set) {
+    LOGFONTA font{};
+    font.lfHeight = -16; // any size: the file is the same
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = italic;
+    font.lfCharSet = char_set;
+    font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    font.lfPitchAndFamily = FF_SWISS;
+    lstrcpynA(font.lfFaceName, face_name, LF_FACESIZE);
+    return unique_font(CreateFontIndirectA(&font));
+}
+
+// size bytes of table (0: the face's own start) from offset, or nothing.
+std::optional<std::string> font_data(HDC dc, DWORD table, DWORD offset, DWORD size) {
+    std::string data(size, '\0');
+    if (size == 0 || size == GDI_ERROR || GetFontData(dc, table, offset, data.data(), size) != size)
+        return std::nullopt;
+    return data;
+}
+
+// The face's offset table and table records.
+std::optional<std::string> table_directory(HDC dc) {
+    const auto offset_table = font_data(dc, 0, 0, 12);
+    if (!offset_table)
+        return std::nullopt;
+    const DWORD tables = static_cast<unsigned char>((*offset_table)[4]) << 8 |
+                         static_cast<unsigned char>((*offset_table)[5]);
+    return font_data(dc, 0, 0, 12 + 16 * tables);
+}
+
+// The file of the selected face: a font file as it is, or the face taken out of a collection,
+// which GDI gives only whole.
+std::optional<std::string> face_file(HDC dc, const std::string& directory) {
+    const DWORD collection_size = GetFontData(dc, CollectionTable, 0, nullptr, 0);
+    if (collection_size == GDI_ERROR)
+        return font_data(dc, 0, 0, GetFontData(dc, 0, 0, nullptr, 0));
+    const auto collection = font_data(dc, CollectionTable, 0, collection_size);
+    if (!collection)
+        return std::nullopt;
+    std::string face = collection_face_as_font(*collection, directory);
+    return face.empty() ? std::nullopt : std::optional<std::string>(std::move(face));
+}
+
+// The face's directory (the checksums of all its tables) and its header (version and dates)
+// name it: a font that changes gets a new file, the same face under two names shares one. The
+// suffix counts the ways of writing a face: a new way never reuses files of an older one.
+std::string cache_name(const std::string& directory, const std::string& head) {
+    uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (char c : directory + head)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    char name[32];
+    std::snprintf(name, sizeof name, "%016llx-1.ttf", static_cast<unsigned long long>(hash));
+    return name;
+}
+
+std::string font_cache_folder() {
+    char folder[MAX_PATH] = "";
+    if (!special_folder_path(CSIDL_LOCAL_APPDATA, folder) || !*folder)
+        return {};
+    std::string path = std::string(folder) + "\\" + ProgramTitle;
+    CreateDirectoryA(path.c_str(), nullptr); // may exist already
+    path += "\\fonts";
+    CreateDirectoryA(path.c_str(), nullptr);
+    return is_directory(path.c_str()) ? path : std::string();
+}
+
+// Written under a name of this thread's own, then moved into place: a run beside this one sees
+// either no file or a whole one.
+bool store(const std::string& path, const std::string& data) {
+    const std::string partial = path + "." + std::to_string(GetCurrentProcessId()) + "-" +
+                                std::to_string(GetCurrentThreadId());
+    if (write_file(partial.c_str(), data) && MoveFileA(partial.c_str(), path.c_str()))
+        return true;
+    DeleteFileA(partial.c_str());
+    return file_exists(path.c_str()); // written by the other run meanwhile
+}
+
+// The cached file of the face selected into dc, written when it is not there yet.
+std::string cached_face_file(HDC dc) {
+    const auto directory = table_directory(dc);
+    const auto head = font_data(dc, HeadTable, 0, GetFontData(dc, HeadTable, 0, nullptr, 0));
+    const std::string folder = font_cache_folder();
+    if (!directory || !head || folder.empty())
+        return {};
+    const std::string path = folder + "\\" + cache_name(*directory, *head);
+    if (file_exists(path.c_str()))
+        return path;
+    const auto file = face_file(dc, *directory);
+    return file && store(path, *file) ? path : std::string();
+}
+
+std::string font_file(HDC dc, const char* face_name, bool bold, bool italic, BYTE char_set) {
+    const unique_font font = create_font(face_name, bold, italic, char_set);
+    if (!font)
+        return {};
+    const SelectScope selected(dc, font.get());
+    return cached_face_file(dc);
+}
+
+} // namespace
+
+std::string system_font_file(const char* face_name, bool bold, bool italic) {
+    const unique_dc dc(CreateCompatibleDC(nullptr));
+    if (!*face_name || !dc || !system_has_face(dc.get(), face_name))
+        return {};
+    return font_file(dc.get(), face_name, bold, italic, DEFAULT_CHARSET);
+}
+
+// Whatever Latin sans-serif face GDI picks for the Western character set: the Chinese default
+// face would draw Latin text in a CJK design.
+std::string fallback_font_file() {
+    const unique_dc dc(CreateCompatibleDC(nullptr));
+    return dc ? font_file(dc.get(), "Arial", false, false, ANSI_CHARSET) : std::string();
+}
