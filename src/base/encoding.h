@@ -7,3 +7,7 @@
 
 std::string gbk_to_utf8(const std::string& src);
 std::string utf8_to_gbk(const std::string& src);
+
+// Code page 936 as UTF-16, for a Windows console, which shows that whatever its own code page.
+// Only for display: a bad byte shows as a replacement character. The product's alone.
+std::wstring gbk_to_wide(const std::string& src);

@@ -68,3 +68,10 @@ std::string gbk_to_utf8(const std::string& src) {
 std::string utf8_to_gbk(const std::string& src) {
     return convert(CP_UTF8, Gbk, src);
 }
+
+std::wstring gbk_to_wide(const std::string& src) {
+    const int len = static_cast<int>(src.size());
+    std::wstring wide(MultiByteToWideChar(Gbk, 0, src.data(), len, nullptr, 0), L'\0');
+    MultiByteToWideChar(Gbk, 0, src.data(), len, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}

@@ -22,7 +22,17 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A console is written in UTF-16, which it shows whatever its code page (UTF-8 bytes in a
+// code-page-936 console are gibberish); a file or a pipe gets UTF-8.
 void print(const std::string& gbk_text, FILE* stream = stdout) {
+    const HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD mode;
+    if (GetConsoleMode(handle, &mode)) {
+        const std::wstring wide = gbk_to_wide(gbk_text);
+        DWORD written;
+        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
     std::fputs(gbk_to_utf8(gbk_text).c_str(), stream);
     std::fflush(stream);
 }
