@@ -9,6 +9,7 @@
 
 #include "core/folder_rules.h"
 #include "core/image_collection.h"
+#include "core/image_names.h"
 #include "core/image_pipeline.h"
 #include "core/settings_check.h"
 #include "imaging/magick.h"
@@ -42,6 +43,7 @@ struct Run {
     BatchHost& host;
     RunState state;
     std::optional<FormControl> focus;
+    int folders_left_out = 0;
 };
 
 void ask_completion(Run& run) {
@@ -51,9 +53,17 @@ void ask_completion(Run& run) {
     run.host.offer_target_folder(question, run.target.c_str());
 }
 
+// beside_sources: the images of the folder, when its results are written beside them.
 ImageOutcome process(Run& run, const std::string& folder, const std::string& destination,
-                     const char* name) {
+                     const char* name, const StringList* beside_sources) {
     run.host.begin_image(name);
+    if (const char* other = beside_sources ? source_in_the_way(name, *beside_sources) : nullptr) {
+        const std::string line = "不能保存 " + folder + "\\" + name +
+                                 " 的处理结果 ,它会覆盖图片源文件 " + folder + "\\" + other;
+        run.host.append_log_line(line.c_str());
+        ++run.state.failed;
+        return ImageOutcome::WriteFailure;
+    }
     const ImageOutcome outcome =
         process_image(folder, destination, name, run.state, run.settings, run.options, run.host);
     if (outcome == ImageOutcome::AnimatedGif)
@@ -61,6 +71,13 @@ ImageOutcome process(Run& run, const std::string& folder, const std::string& des
     else if (outcome != ImageOutcome::Written && outcome != ImageOutcome::Cancelled)
         ++run.state.failed;
     return outcome;
+}
+
+// The sources of a folder whose results go into destination, when that is the folder itself.
+const StringList* sources_beside(const std::string& folder, const std::string& destination,
+                                 const StringList& images) {
+    const auto id = file_identity(folder.c_str());
+    return id && id == file_identity(destination.c_str()) ? &images : nullptr;
 }
 
 // The images directly in the source folder; progress counts images written.
@@ -71,9 +88,10 @@ BatchEnd run_flat(Run& run) {
         return BatchEnd::FolderError;
     }
     run.host.set_progress_range(images->count);
+    const StringList* beside = sources_beside(run.source, run.target, *images);
     for (int i = 0; i < images->count; ++i) {
         const ImageOutcome outcome =
-            process(run, run.source, run.target, string_list_get(*images, i));
+            process(run, run.source, run.target, string_list_get(*images, i), beside);
         if (outcome == ImageOutcome::Cancelled)
             return BatchEnd::Cancelled;
         if (outcome == ImageOutcome::Written)
@@ -93,8 +111,14 @@ BatchEnd run_subfolders(Run& run) {
     }
     // The whole tree is listed first: folders made during the run are not visited.
     const auto folders = string_list_new();
+    const auto too_long = string_list_new();
     string_list_add(*folders, run.source.c_str());
-    list_subfolders(run.source.c_str(), *folders, true);
+    list_subfolders(run.source.c_str(), *folders, true, too_long.get());
+    // The rest of the tree is processed all the same.
+    for (int i = 0; i < too_long->count; ++i)
+        run.host.append_log_line(
+            (std::string("跳过 ") + string_list_get(*too_long, i) + " ,文件夹路径太长").c_str());
+    run.folders_left_out = too_long->count;
     run.host.set_progress_range(folders->count);
 
     BatchEnd end = BatchEnd::Completed;
@@ -114,8 +138,9 @@ BatchEnd run_subfolders(Run& run) {
             end = BatchEnd::FolderError;
             break;
         }
+        const StringList* beside = sources_beside(folder, destination, *images);
         for (int j = 0; j < images->count; ++j)
-            if (process(run, folder, destination, string_list_get(*images, j)) ==
+            if (process(run, folder, destination, string_list_get(*images, j), beside) ==
                 ImageOutcome::Cancelled)
                 return BatchEnd::Cancelled;
         run.host.set_progress_position(i + 1);
@@ -141,7 +166,7 @@ BatchOutcome run_with_library(const FormSnapshot& form, const std::string& sourc
             {}};
     const BatchEnd end = form.subfolders_check ? run_subfolders(run) : run_flat(run);
     focus = run.focus;
-    return {end, run.state.written, run.state.failed, run.state.skipped};
+    return {end, run.state.written, run.state.failed, run.state.skipped, run.folders_left_out};
 }
 
 } // namespace

@@ -9,13 +9,13 @@
 #include <windows.h>
 
 #include "core/image_names.h"
+#include "platform/file_system.h"
 #include "platform/unique_handle.h"
 
 namespace {
 
 // The enumerations build their paths in MAX_PATH buffers: a folder leaves room for "\*.*".
 constexpr std::size_t MaxFolderPath = 255;
-constexpr std::size_t MaxChildPath = 259;
 
 // Calls visit(entry) for every entry of folder; false when it cannot be enumerated.
 template <typename Visit> bool for_each_entry(const std::string& folder, Visit visit) {
@@ -31,47 +31,37 @@ template <typename Visit> bool for_each_entry(const std::string& folder, Visit v
     return true;
 }
 
-// Volume and file index: the same folder reached through a link has the same identity.
-using FolderId = std::pair<DWORD, uint64_t>;
-
-std::optional<FolderId> folder_identity(const char* path) {
-    const unique_file folder(
-        CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!folder || !GetFileInformationByHandle(folder.get(), &info))
-        return std::nullopt;
-    return FolderId{info.dwVolumeSerialNumber,
-                    (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-}
-
 // A link that leads back to one of its own ancestors is listed but not entered, so a loop
-// in the tree cannot make the walk endless.
+// in the tree cannot make the walk endless. A folder whose path is too long for list_images is
+// left out, and with it everything below it, whose paths are longer still.
 void walk_subfolders(const std::string& folder, StringList& list, bool recursive,
-                     std::vector<std::optional<FolderId>>& ancestors) {
+                     StringList* too_long, std::vector<std::optional<FileId>>& ancestors) {
     for_each_entry(folder, [&](const WIN32_FIND_DATAA& entry) {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || entry.cFileName[0] == '.')
             return;
         const std::string child = folder + "\\" + entry.cFileName;
-        if (child.size() > MaxChildPath)
+        if (child.size() > MaxFolderPath) {
+            if (too_long)
+                string_list_add(*too_long, child.c_str());
             return;
+        }
         string_list_add(list, child.c_str());
         if (!recursive)
             return;
-        const auto id = folder_identity(child.c_str());
+        const auto id = file_identity(child.c_str());
         if (id && std::find(ancestors.begin(), ancestors.end(), id) != ancestors.end())
             return;
         ancestors.push_back(id);
-        walk_subfolders(child, list, recursive, ancestors);
+        walk_subfolders(child, list, recursive, too_long, ancestors);
         ancestors.pop_back();
     });
 }
 
 } // namespace
 
-void list_subfolders(const char* folder, StringList& list, bool recursive) {
-    std::vector<std::optional<FolderId>> ancestors{folder_identity(folder)};
-    walk_subfolders(folder, list, recursive, ancestors);
+void list_subfolders(const char* folder, StringList& list, bool recursive, StringList* too_long) {
+    std::vector<std::optional<FileId>> ancestors{file_identity(folder)};
+    walk_subfolders(folder, list, recursive, too_long, ancestors);
 }
 
 std::unique_ptr<StringList> list_images(const char* folder) {

@@ -6,8 +6,10 @@
 
 // Appends the full path of every subfolder of folder, depth first and pre-order when
 // recursive; folders whose name begins with "." are left out. Appends nothing when the
-// folder cannot be enumerated.
-void list_subfolders(const char* folder, StringList& list, bool recursive);
+// folder cannot be enumerated. A subfolder whose path is too long for list_images (over 255
+// bytes) is left out too, with its own subfolders, and appended to too_long when given.
+void list_subfolders(const char* folder, StringList& list, bool recursive,
+                     StringList* too_long = nullptr);
 
 // The names (no folder part) of the JPG, JPEG, PNG, BMP, GIF and TBI files directly inside
 // folder, in the file system's order; null when the folder cannot be enumerated.

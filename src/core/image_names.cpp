@@ -43,3 +43,15 @@ std::string output_format(const std::string& output_name, const std::string& ima
         return "JPEG";
     return image_format;
 }
+
+const char* source_in_the_way(const char* name, const StringList& folder_images) {
+    const std::string output = output_name(name);
+    if (output == name)
+        return nullptr;
+    for (int i = 0; i < folder_images.count; ++i) {
+        const char* other = string_list_get(folder_images, i);
+        if (output.size() == std::strlen(other) && starts_with_nocase(output, other))
+            return other;
+    }
+    return nullptr;
+}

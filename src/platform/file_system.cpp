@@ -41,3 +41,14 @@ std::string full_path(const char* path) {
     full.resize(length);
     return full;
 }
+
+std::optional<FileId> file_identity(const char* path) {
+    const unique_file file(
+        CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!file || !GetFileInformationByHandle(file.get(), &info))
+        return std::nullopt;
+    return FileId{info.dwVolumeSerialNumber,
+                  (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}

@@ -2,7 +2,9 @@
 // what they mean to the rest of the program (code page 936, the Win32 current directory).
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 int is_directory(const char* path);
 // True when the file can be opened for reading (a folder cannot).
@@ -14,3 +16,8 @@ int special_folder_path(int csidl, char* buffer);
 // path made absolute against the current directory (a\b, ..\b and b/c alike); path as it is
 // when the system cannot resolve it.
 std::string full_path(const char* path);
+
+// The volume and index of a file or folder: one for every path that leads to it (through a
+// link, in another letter case). Nothing when it cannot be opened.
+using FileId = std::pair<unsigned long, uint64_t>;
+std::optional<FileId> file_identity(const char* path);

@@ -146,7 +146,8 @@ void ConsoleHost::begin_image(const char* name) {
 int exit_status(const BatchOutcome& outcome) {
     switch (outcome.end) {
     case BatchEnd::Completed:
-        return outcome.failed > 0 ? 4 : 0;
+        // A folder left out of the walk is images not read.
+        return outcome.failed > 0 || outcome.folders_left_out > 0 ? 4 : 0;
     case BatchEnd::Refused:
         return 1;
     case BatchEnd::Cancelled:
