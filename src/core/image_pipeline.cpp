@@ -1,6 +1,9 @@
 #include "core/image_pipeline.h"
 
 #include <cstring>
+#include <cstdio>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include <windows.h>
@@ -38,15 +41,15 @@ bool may_write(const std::string& output_path, RunState& state, BatchHost& host)
 // Reads the source. An image that is to be shrunk a lot is decoded straight at a fraction of
 // its size when its format allows (JPEG): the result is the same to the eye, at a fraction of
 // the time and memory. stored receives the size the picture stands for, upright and rotated.
-bool read_source(MagickWand* image, const std::string& path, const PipelineOptions& options,
-                 ImageSize& stored) {
+bool read_source(MagickWand* image, const std::string& path, const ImageHeader& header,
+                 const PipelineOptions& options, ImageSize& stored) {
     const bool quarter_turn = options.rotate && (options.angle == 90 || options.angle == 270);
-    int scale = 1;
-    if (options.resize) {
-        stored = stored_image_size(path.c_str());
-        scale = jpeg_decode_scale(quarter_turn ? stored.height : stored.width, options.width);
-    }
-    if (!read_image(image, path.c_str(), scale))
+    stored = header.upright;
+    const int scale =
+        options.resize
+            ? jpeg_decode_scale(quarter_turn ? stored.height : stored.width, options.width)
+            : 1;
+    if (!header.within_limits || !read_image(image, path.c_str(), scale))
         return false;
     if (scale == 1)
         stored = {int(MagickGetImageWidth(image)), int(MagickGetImageHeight(image))};
@@ -90,13 +93,39 @@ bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& 
 
 } // namespace
 
-std::string partial_output_path(const std::string& output_path) {
-    return output_path + ".ombrel-part";
+// Short, so that every name the destination folder takes can be written through it; no image
+// extension, so that a left-over is never taken for a source; the process and a count in it,
+// so that two writers, in one run or two, never meet.
+std::string partial_output_path(const std::string& folder, unsigned count) {
+    char name[40];
+    std::snprintf(name, sizeof name, "ombrel-%lx-%x.part",
+                  static_cast<unsigned long>(GetCurrentProcessId()), count);
+    return folder + "\\" + name;
 }
+
+namespace {
+
+// The first count whose name is free; a name whose file exists is taken by another writer or
+// left over from a process that had this identifier.
+std::string write_partial_file(const std::string& folder, std::string_view data) {
+    for (unsigned count = 0; count < 100; ++count) {
+        const std::string partial = partial_output_path(folder, count);
+        if (write_new_file(partial.c_str(), data))
+            return partial;
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            DeleteFileA(partial.c_str()); // whatever part of it was written
+            return {};
+        }
+    }
+    return {};
+}
+
+} // namespace
 
 // An interrupted write never leaves a truncated result, nor destroys a source that the result
 // replaces.
-bool write_result(MagickWand* image, const std::string& output_path, const std::string& format) {
+bool write_result(MagickWand* image, const std::string& folder, const std::string& name,
+                  const std::string& format) {
     // The type the read found (greyscale, for a grey photograph) outlives the colours drawn on
     // the picture since, and the writer would take it at its word and drop them. Unset, it is
     // the writer that looks at the pixels, and a picture still grey is written grey as before.
@@ -107,9 +136,11 @@ bool write_result(MagickWand* image, const std::string& output_path, const std::
     const unique_magick_memory<unsigned char> encoded(MagickGetImageBlob(image, &length));
     if (!encoded || length == 0)
         return false;
-    const std::string partial = partial_output_path(output_path);
-    if (write_file(partial.c_str(), {reinterpret_cast<const char*>(encoded.get()), length}) &&
-        MoveFileExA(partial.c_str(), output_path.c_str(), MOVEFILE_REPLACE_EXISTING))
+    const std::string partial =
+        write_partial_file(folder, {reinterpret_cast<const char*>(encoded.get()), length});
+    if (partial.empty())
+        return false;
+    if (replace_file(partial.c_str(), (folder + "\\" + name).c_str()))
         return true;
     DeleteFileA(partial.c_str());
     return false;
@@ -123,24 +154,27 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
     if (!may_write(output_path, state, host))
         return ImageOutcome::Cancelled;
 
+    // An animation is skipped from its header, before its frames are decoded.
+    const std::optional<ImageHeader> header = read_image_header(source_path.c_str());
+    if (header && header->animated) {
+        host.append_log_line(formatted("跳过 %s ,这是一个gif动画图片", source_path).c_str());
+        return ImageOutcome::AnimatedGif;
+    }
     const unique_magick_wand image = new_magick_wand();
     ImageSize stored;
-    if (!image || !read_source(image.get(), source_path, options, stored)) {
+    if (!header || !image || !read_source(image.get(), source_path, *header, options, stored)) {
         host.append_log_line(formatted("读取 %s 出错", source_path).c_str());
         return ImageOutcome::ReadFailure;
     }
     const unique_magick_memory<char> format_name(MagickGetImageFormat(image.get()));
     const std::string format = format_name ? format_name.get() : "";
-    if (format == "GIF" && MagickGetImageDelay(image.get()) != 0) {
-        host.append_log_line(formatted("跳过 %s ,这是一个gif动画图片", source_path).c_str());
-        return ImageOutcome::AnimatedGif;
-    }
 
     if (!apply_steps(image.get(), format, stored, settings, options)) {
         host.append_log_line(formatted("处理 %s 出错", source_path).c_str());
         return ImageOutcome::ProcessFailure;
     }
-    if (!write_result(image.get(), output_path, output_format(output_path, format))) {
+    if (!write_result(image.get(), destination, output_name(name),
+                      output_format(output_path, format))) {
         host.append_log_line(formatted("保存 %s 出错", output_path).c_str());
         return ImageOutcome::WriteFailure;
     }

@@ -31,11 +31,12 @@ ImageOutcome process_image(const std::string& folder, const std::string& destina
                            const std::string& name, RunState& state, const Settings& settings,
                            const PipelineOptions& options, BatchHost& host);
 
-// The name a result is written under until it is complete; no image extension, so a left-over
-// is never taken for a source image.
-std::string partial_output_path(const std::string& output_path);
+// The name a result is written under in folder until it is complete: "ombrel-" with this
+// process's identifier and count in hexadecimal, ".part".
+std::string partial_output_path(const std::string& folder, unsigned count);
 
-// Encodes the image in format and writes it under a partial name beside output_path, then moves
-// it over output_path: a failed write leaves neither a truncated file nor the earlier file
-// destroyed. False when nothing new was written.
-bool write_result(MagickWand* image, const std::string& output_path, const std::string& format);
+// Encodes the image in format and writes it under a partial name in folder, then moves it over
+// folder\name (see replace_file): a failed write leaves neither a truncated file nor the earlier
+// file destroyed. False when nothing new was written.
+bool write_result(MagickWand* image, const std::string& folder, const std::string& name,
+                  const std::string& format);

@@ -118,7 +118,7 @@ PreviewOutcome make_watermark_preview(PreviewKind kind, const FormSnapshot& form
     if (format == "PNG")
         lay_on_white(image.get());
     // The earlier preview is not shown as if it were this one.
-    if (!write_result(image.get(), output, "JPEG"))
+    if (!write_result(image.get(), temp, preview_file_name(kind), "JPEG"))
         return fail(host, "保存 " + output + " 出错");
     return {output, std::nullopt};
 }

@@ -3,6 +3,12 @@
 // 3 (right or bottom); any other value acts as 3.
 #pragma once
 
+// A picture's width and height in pixels.
+struct ImageSize {
+    int width = 0;
+    int height = 0;
+};
+
 // The height of a width x height image shrunk to target_width, truncated, at least 1.
 int resized_height(int width, int height, int target_width);
 

@@ -1,5 +1,6 @@
 #include "imaging/image_reader.h"
 
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -13,28 +14,31 @@
 
 namespace {
 
-// The coder the file's first bytes call for, or nullptr for a file that is missing, cannot be
-// read or is no raster image the program takes.
-const char* coder_for_file(const char* path) {
+// A file's first bytes: the coder they call for and, for WebP, the size they claim.
+struct FileHead {
+    unsigned char bytes[image_signature_length];
+    std::size_t length = 0;
+    const char* coder = nullptr;
+};
+
+// Nothing for a file that is missing, cannot be read or is no raster image the program takes.
+std::optional<FileHead> read_head(const char* path) {
     const unique_file file = open_for_reading(path);
-    if (!file)
-        return nullptr;
-    unsigned char head[image_signature_length];
+    FileHead head;
     DWORD got = 0;
-    if (!ReadFile(file.get(), head, sizeof head, &got, nullptr))
-        return nullptr;
-    return coder_for_signature(head, got);
+    if (!file || !ReadFile(file.get(), head.bytes, sizeof head.bytes, &got, nullptr))
+        return std::nullopt;
+    head.length = got;
+    head.coder = coder_for_signature(head.bytes, got);
+    return head.coder ? std::optional<FileHead>(head) : std::nullopt;
 }
 
 // The name the library reads the file by: the coder its first bytes call for, then the
 // library's path ("PNG:/path"), so the library never guesses the format from the content or
-// the name. Empty when the file is no raster image the program takes.
-std::string library_name(const char* path, const char** coder) {
-    *coder = coder_for_file(path);
-    if (!*coder)
-        return {};
+// the name. Empty when the library cannot be given the path.
+std::string library_name(const char* path, const FileHead& head) {
     const std::string file = library_path(path);
-    return file.empty() ? std::string() : std::string(*coder) + ":" + file;
+    return file.empty() ? std::string() : std::string(head.coder) + ":" + file;
 }
 
 bool holds_a_picture(MagickWand* wand) {
@@ -42,28 +46,63 @@ bool holds_a_picture(MagickWand* wand) {
            MagickGetImageHeight(wand) > 0;
 }
 
-// What the file's header says: the size of the picture as stored, and its orientation tag.
-struct Header {
-    ImageSize stored;
-    OrientationType orientation = UndefinedOrientation;
-};
+bool within_picture_limits(uint64_t width, uint64_t height) {
+    return width > 0 && height > 0 && width <= MaxPictureSide && height <= MaxPictureSide &&
+           width * height <= MaxPicturePixels;
+}
 
-std::optional<Header> read_header(const char* path) {
-    const char* coder;
-    const std::string name = library_name(path, &coder);
-    const auto wand = new_magick_wand();
-    if (name.empty() || !wand || MagickPingImage(wand.get(), name.c_str()) != MagickTrue ||
-        !holds_a_picture(wand.get()))
-        return std::nullopt;
-    return Header{{static_cast<int>(MagickGetImageWidth(wand.get())),
-                   static_cast<int>(MagickGetImageHeight(wand.get()))},
-                  MagickGetImageOrientation(wand.get())};
+// Every frame, and all of them together: a still GIF's frames are all decoded.
+bool frames_within_picture_limits(MagickWand* wand) {
+    uint64_t pixels = 0;
+    for (const Image* frame = GetFirstImageInList(GetImageFromMagickWand(wand)); frame;
+         frame = GetNextImageInList(frame)) {
+        if (!within_picture_limits(frame->columns, frame->rows))
+            return false;
+        pixels += uint64_t{frame->columns} * frame->rows;
+    }
+    return pixels <= MaxPicturePixels;
 }
 
 // Orientations 5 to 8 store the picture turned by a quarter: upright, width and height swap.
 bool stored_sideways(OrientationType orientation) {
     return orientation == LeftTopOrientation || orientation == RightTopOrientation ||
            orientation == RightBottomOrientation || orientation == LeftBottomOrientation;
+}
+
+// The header alone, not a pixel decoded: the decoders size their own buffers by the claim (a
+// progressive JPEG's coefficients for the whole picture, even when it is decoded at a fraction
+// of its size) before the library's limits see the picture. The library's JPEG, PNG, GIF and BMP
+// coders answer a ping from the header (the library's limit on the number of frames stops a GIF
+// of countless frames); its WebP coder decodes the whole picture even then, so a WebP file's
+// claim is taken from its first bytes. The animation test is the batch's: a GIF whose frame the wand
+// shows (the last) has a delay.
+std::optional<ImageHeader> read_header(const FileHead& head, const std::string& name) {
+    ImageHeader header;
+    if (std::strcmp(head.coder, "WEBP") == 0) {
+        header.stored = header.upright = webp_claimed_size(head.bytes, head.length);
+        header.within_limits = within_picture_limits(header.stored.width, header.stored.height);
+        return header;
+    }
+    const auto wand = new_magick_wand();
+    if (name.empty() || !wand || MagickPingImage(wand.get(), name.c_str()) != MagickTrue ||
+        !holds_a_picture(wand.get()))
+        return std::nullopt;
+    header.stored = {static_cast<int>(MagickGetImageWidth(wand.get())),
+                     static_cast<int>(MagickGetImageHeight(wand.get()))};
+    header.upright = header.stored;
+    if (stored_sideways(MagickGetImageOrientation(wand.get())))
+        header.upright = {header.stored.height, header.stored.width};
+    header.animated = std::strcmp(head.coder, "GIF") == 0 && MagickGetImageDelay(wand.get()) != 0;
+    header.within_limits = frames_within_picture_limits(wand.get());
+    return header;
+}
+
+std::optional<ImageHeader> read_header(const char* path, std::string& name) {
+    const std::optional<FileHead> head = read_head(path);
+    if (!head)
+        return std::nullopt;
+    name = library_name(path, *head);
+    return read_header(*head, name);
 }
 
 // The decoder's warnings that the picture data ran out before the picture did (a file cut
@@ -102,17 +141,15 @@ bool orient_upright(MagickWand* wand) {
 // part grey; both are failed reads. A size hint the library does not take only costs time: the
 // picture is then decoded whole.
 bool read_image(MagickWand* wand, const char* path, int scale) {
-    const char* coder;
-    const std::string name = library_name(path, &coder);
-    if (name.empty())
+    std::string name;
+    const std::optional<ImageHeader> header = read_header(path, name);
+    if (!header || !header->within_limits)
         return false;
-    if (scale > 1 && std::strcmp(coder, "JPEG") == 0) {
+    if (scale > 1 && name.rfind("JPEG:", 0) == 0) {
         // The decoder picks the smallest of its scales that keeps this size of the file's own
         // (not yet upright) picture.
-        const std::optional<Header> header = read_header(path);
-        const ImageSize stored = header ? header->stored : ImageSize{};
-        const std::string size =
-            std::to_string(stored.width / scale) + "x" + std::to_string(stored.height / scale);
+        const std::string size = std::to_string(header->stored.width / scale) + "x" +
+                                 std::to_string(header->stored.height / scale);
         MagickSetOption(wand, "jpeg:size", size.c_str());
     }
     const bool read = MagickReadImage(wand, name.c_str()) == MagickTrue && holds_a_picture(wand) &&
@@ -121,11 +158,7 @@ bool read_image(MagickWand* wand, const char* path, int scale) {
     return read && orient_upright(wand);
 }
 
-ImageSize stored_image_size(const char* path) {
-    const std::optional<Header> header = read_header(path);
-    if (!header)
-        return {};
-    if (stored_sideways(header->orientation))
-        return {header->stored.height, header->stored.width};
-    return header->stored;
+std::optional<ImageHeader> read_image_header(const char* path) {
+    std::string name;
+    return read_header(path, name);
 }

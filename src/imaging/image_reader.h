@@ -1,22 +1,30 @@
 // The one way the program reads an image file: source images, watermark images, the
 // still-image test and the previews all come through here.
 #pragma once
+#include <optional>
+
 #include <wand/MagickWand.h>
+
+#include "imaging/geometry.h"
 
 // Reads the file at path (a Windows path in code page 936) into wand. The file's first bytes
 // choose the coder (JPEG, PNG, GIF, BMP or WebP) and the read names it, so nothing else
-// (SVG, MVG, MSL, PostScript, text, ...) is ever interpreted; an image beyond the library's
-// resource limits fails too, and so does a picture whose data ends before the picture does.
+// (SVG, MVG, MSL, PostScript, text, ...) is ever interpreted. A file whose header claims a
+// picture beyond MaxPictureSide or MaxPicturePixels fails before a pixel is decoded; so does an
+// image beyond the library's resource limits, and a picture whose data ends before it does.
 // The picture comes out upright, as its orientation tag says it is to be shown. False on any
 // failure.
 // A JPEG is decoded straight at about 1/scale of its size (the JPEG decoder's own scaling, at
 // least 1/scale); other formats ignore the scale.
 bool read_image(MagickWand* wand, const char* path, int scale = 1);
 
-// The size of the upright picture the file declares (its orientation tag applied), from its
-// header alone; 0 x 0 when it cannot be read.
-struct ImageSize {
-    int width = 0;
-    int height = 0;
+// What a file's header claims, read without decoding a pixel.
+struct ImageHeader {
+    ImageSize stored;           // the picture as the file stores it
+    ImageSize upright;          // as a viewer shows it, the orientation tag applied
+    bool animated = false;      // a GIF whose shown frame has a delay
+    bool within_limits = false; // read_image takes it: every frame, and all together, within
+                                // MaxPictureSide and MaxPicturePixels
 };
-ImageSize stored_image_size(const char* path);
+// Nothing when the file cannot be read or holds no raster image the program takes.
+std::optional<ImageHeader> read_image_header(const char* path);

@@ -1,8 +1,16 @@
 // Owners for the image library's process-wide start and for its wands and allocations.
 #pragma once
+#include <cstddef>
+#include <cstdint>
+
 #include <wand/MagickWand.h>
 
 #include "base/unique_any.h"
+
+// The largest picture the program takes, as its file claims it: 16384 pixels a side and 128
+// megapixels. A camera's 48 megapixels are well inside; a file that claims more is a failed read.
+constexpr std::size_t MaxPictureSide = 16384;
+constexpr std::uint64_t MaxPicturePixels = 128'000'000;
 
 // Counted start and stop: only the outermost stop ends the library, so the nested pairs of
 // the font test and the still-image test never end it under a running batch or preview.

@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <climits>
+#include <vector>
 
 #include "base/text_mode.h"
 
@@ -24,9 +25,9 @@ std::optional<std::string> read_file(const char* path) {
     return std::nullopt;
 }
 
-bool write_file(const char* path, std::string_view data) {
-    const unique_file file(CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+namespace {
+
+bool write_all(const unique_file& file, std::string_view data) {
     if (!file)
         return false;
     while (!data.empty()) {
@@ -37,6 +38,97 @@ bool write_file(const char* path, std::string_view data) {
         data.remove_prefix(written);
     }
     return true;
+}
+
+unique_file create_file(const char* path, DWORD disposition) {
+    return unique_file(CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// The attributes a file that replaces another takes from it. Read-only is not among them: such
+// a file is not replaced at all.
+constexpr DWORD CarriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                    FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+} // namespace
+
+bool write_file(const char* path, std::string_view data) {
+    return write_all(create_file(path, CREATE_ALWAYS), data);
+}
+
+bool write_new_file(const char* path, std::string_view data) {
+    return write_all(create_file(path, CREATE_NEW), data);
+}
+
+namespace {
+
+// A file's security descriptor with its access list; empty when it cannot be read.
+std::vector<char> access_of(const char* path) {
+    DWORD size = 0;
+    GetFileSecurityA(path, DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::vector<char> descriptor(size);
+    if (size == 0 ||
+        !GetFileSecurityA(path, DACL_SECURITY_INFORMATION, descriptor.data(), size, &size))
+        descriptor.clear();
+    return descriptor;
+}
+
+// The access list's entries that allow, one by one. A descriptor without a list (open to all)
+// has none.
+template <typename Visit> void for_each_allowing_entry(std::vector<char>& descriptor, Visit visit) {
+    BOOL present = FALSE, defaulted = FALSE;
+    ACL* list = nullptr;
+    if (descriptor.empty() ||
+        !GetSecurityDescriptorDacl(descriptor.data(), &present, &list, &defaulted) || !list)
+        return;
+    void* entry = nullptr;
+    for (DWORD i = 0; i < list->AceCount; ++i)
+        if (GetAce(list, i, &entry) &&
+            static_cast<ACE_HEADER*>(entry)->AceType == ACCESS_ALLOWED_ACE_TYPE)
+            visit(*static_cast<ACCESS_ALLOWED_ACE*>(entry));
+}
+
+// Takes from the new file's access list whatever the replaced file's list does not allow, so a
+// result is never open to more people than the file it replaces; a list that allows no more is
+// left as the folder gave it. Under Wine the list stands for the Unix permission bits, and no
+// Win32 call carries those exactly: Wine grants execute with every read (left out here, a
+// picture is no program) and knows no group, whose bits follow the owner's once a list is set.
+// Copying the replaced file's list whole would turn 644 into 775.
+void narrow_access(const char* replaced, const char* file) {
+    std::vector<char> theirs = access_of(replaced), ours = access_of(file);
+    if (theirs.empty())
+        return;
+    bool narrowed = false;
+    for_each_allowing_entry(ours, [&](ACCESS_ALLOWED_ACE& our_entry) {
+        ACCESS_MASK allowed = 0;
+        for_each_allowing_entry(theirs, [&](ACCESS_ALLOWED_ACE& their_entry) {
+            if (EqualSid(&their_entry.SidStart, &our_entry.SidStart))
+                allowed |= their_entry.Mask;
+        });
+        narrowed |= (our_entry.Mask & ~allowed) != 0;
+        our_entry.Mask &= allowed;
+    });
+    if (!narrowed)
+        return;
+    for_each_allowing_entry(ours, [](ACCESS_ALLOWED_ACE& entry) { entry.Mask &= ~FILE_EXECUTE; });
+    SetFileSecurityA(file, DACL_SECURITY_INFORMATION, ours.data());
+}
+
+} // namespace
+
+// Windows refuses to move a file over a read-only one; under Wine the rename would go through,
+// so the rule is checked here for both. Neither the attributes nor the access list may stop the
+// move: a file system that keeps none (FAT) refuses to set them, and gives every file the same.
+bool replace_file(const char* file, const char* target) {
+    const DWORD attributes = GetFileAttributesA(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
+            return false;
+        if (attributes & CarriedAttributes)
+            SetFileAttributesA(file, attributes & CarriedAttributes);
+        narrow_access(target, file);
+    }
+    return MoveFileExA(file, target, MOVEFILE_REPLACE_EXISTING);
 }
 
 std::optional<std::string> read_text_file(const char* path) {

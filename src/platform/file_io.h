@@ -15,6 +15,14 @@ std::optional<std::string> read_file(const char* path);
 
 // Creates or truncates the file and writes data; false when any step fails.
 bool write_file(const char* path, std::string_view data);
+// The same for a file that does not exist yet: false (ERROR_FILE_EXISTS) when it does.
+bool write_new_file(const char* path, std::string_view data);
+
+// Moves file over target in one step, so target is either what it was or all of file. A file
+// already at target passes on its attributes (hidden, system, archive, not indexed), and file is
+// never open to more people than it was, where the file system keeps these; a read-only file or
+// a folder at target is not replaced. False when nothing moved.
+bool replace_file(const char* file, const char* target);
 
 // Text files: CR LF on disk, LF in memory.
 std::optional<std::string> read_text_file(const char* path);
