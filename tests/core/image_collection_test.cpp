@@ -1,5 +1,5 @@
-// The folder walk on the file system through Win32: Chinese names, a trail byte 0x5C, folder
-// links back into the tree and paths near the limit.
+// The folder walk on the file system through Win32: Chinese names, a trail byte 0x5C and folder
+// links back into the tree (paths near the limit: the table of ombrel-batch's runs).
 #include <algorithm>
 
 #include "core/image_collection.h"
@@ -50,22 +50,9 @@ void links_back_into_the_tree_end_the_walk() {
           "the subfolders with two links back to the top");
 }
 
-// A folder whose path would pass 259 bytes is left out of the walk. Only the long form of a
-// path (\\?\) makes such a folder.
-void folders_beyond_the_path_limit_are_left_out() {
-    TestFolder t;
-    const std::string inside = t / std::string(238 - t.path().size(), 'n'); // 239 bytes
-    const std::string beyond = inside + "\\" + std::string(20, 'b');        // 260 bytes
-    check(CreateDirectoryA(inside.c_str(), nullptr), "cannot make " + inside);
-    const std::wstring long_form = L"\\\\?\\" + std::wstring(beyond.begin(), beyond.end());
-    check(CreateDirectoryW(long_form.c_str(), nullptr), "cannot make " + beyond);
-    check(subfolders(t.path()) == std::vector<std::string>{inside}, "the folders up to 259 bytes");
-}
-
 const TestCase cases[] = {
     {"images and folders with Chinese names", images_and_folders_with_chinese_names},
     {"links back into the tree end the walk", links_back_into_the_tree_end_the_walk},
-    {"folders beyond the path limit are left out", folders_beyond_the_path_limit_are_left_out},
 };
 const Registration registration(cases);
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 # ombrel-batch on real pictures: the files a run writes, their pixels, its lines and its exit
 # status, one run per row. Usage: ombrel_batch_test.py STAGED_PROGRAM_FOLDER WITH_WINE
-import os, re, shlex, shutil, struct, subprocess, sys, tempfile, time, zlib
+import fcntl, os, random, re, shlex, shutil, signal, struct, subprocess, sys, tempfile, time
+
+import hostile
 
 stage, with_wine = map(os.path.abspath, sys.argv[1:3])
 root = tempfile.mkdtemp(prefix='ombrel-batch-')
@@ -24,31 +26,6 @@ def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, 'wb') as f:
         f.write(data)
-
-
-# A few dozen bytes of PNG or JPEG that claim a picture of 60000 x 60000.
-def bomb(path):
-    picture(path, '-size', '2x2', 'xc:gray')
-    data = bytearray(open(path, 'rb').read())
-    if path.endswith('.png'):
-        data[16:24] = (60000).to_bytes(4, 'big') * 2
-        data[29:33] = zlib.crc32(data[12:29]).to_bytes(4, 'big')
-    else:
-        frame = data.index(b'\xff\xc0') + 5
-        data[frame:frame + 4] = (60000).to_bytes(2, 'big') * 2
-    write(path, bytes(data))
-
-
-# A JPEG of recipe with three bytes before its first quantisation table (a warning the decoder
-# passes over) and/or cut to a part of its length.
-def damaged(recipe, junk=False, keep=1.0):
-    def make(path):
-        picture(path, *shlex.split(recipe))
-        data = open(path, 'rb').read()
-        if junk:
-            data = data.replace(b'\xff\xdb', b'\0\1\2\xff\xdb', 1)
-        write(path, data[:int(len(data) * keep)])
-    return make
 
 
 # The upright picture of recipe stored as a camera turned it, with the EXIF orientation tag
@@ -81,8 +58,13 @@ def near(shown, expected):
     return shown is not None and all(abs(a - b) <= 40 for a, b in zip(shown, expected))
 
 
-# A source folder of the row's own; each file is (name, recipe, bytes or maker).
+# A source folder of the row's own; each file is (name, recipe, bytes or maker). Its files as
+# made are kept for the check that they are unchanged.
+made = {}
+
+
 def source(name, *files):
+    os.makedirs(at(name), exist_ok=True)
     for file, content in files:
         if isinstance(content, bytes):
             write(at(name, file), content)
@@ -90,6 +72,8 @@ def source(name, *files):
             content(at(name, file))
         else:
             picture(at(name, file), *shlex.split(content))
+    made[at(name)] = {f: open(at(name, f), 'rb').read() for f in os.listdir(at(name))
+                      if os.path.isfile(at(name, f))}
     return at(name)
 
 
@@ -104,15 +88,63 @@ UPRIGHT = "-size 300x200 xc:#ffffe0 -fill red -draw 'rectangle 0,0 59,39'"
 picture(at('mark.png'), '-size', '20x10', 'xc:red')
 picture(at('blue.png'), '-size', '20x10', 'xc:blue')
 CONFIG = os.path.join(program, 'config.dat')
+CACHE = os.path.join(program, 'cache')
+held = []
+
+
+# A name that makes the path of folder\name (under Wine, Z: and the Unix path) `length` bytes.
+def long_name(folder, length, ext=''):
+    return 'n' * (length - len('Z:' + at(folder)) - 1 - len(ext)) + ext
+
+
+# A scratch folder of the library as a run leaves it; its lock held by this test when held.
+def scratch(name, held_by_test=False):
+    write(os.path.join(CACHE, name, 'magick-left'), b'pixels')
+    held.append(open(os.path.join(CACHE, name, 'lock'), 'wb'))
+    if held_by_test:
+        fcntl.lockf(held[-1], fcntl.LOCK_EX | fcntl.LOCK_NB, 1, 0)
+
+
 ROWS = [
+    ('hostile pictures end with their lines, the healthy ones beside them are written', lambda: (
+        hostile.make_cases(at('hostile')), source('hostile', ('ok.jpg', PHOTO), ('ok.png', HALF)))[1],
+     ['--width', '400'], 4,
+     [f'\\{name} 出错' if end == 'read' else f'\\{name} ,这是一个gif动画图片'
+      for name, _, end in hostile.CASES] +
+     [(2, sum(end == 'read' for *_, end in hostile.CASES), 1)],
+     [('size', 'ok.jpg', '400 300'), ('files', ['ok.jpg', 'ok.png.jpg']), ('unchanged', 'hostile')]),
+    ('a 48-megapixel camera picture is processed without a width', lambda: source(
+        'camera', ('camera.jpg', '-size 8000x6000 gradient:tan-navy -quality 90')), [], 0,
+     [(1, 0, 0)], [('size', 'camera.jpg', '8000 6000')]),
+    ('a run in which every image failed exits 4', lambda: source(
+        'all-failed', ('a.jpg', b'not an image'), ('b.jpg', b'')), [], 4, [(0, 2, 0)], []),
+    ('with results beside their sources, none replaces another source', lambda: source(
+        'beside', ('p.png', HALF), ('p.png.jpg', '-size 30x30 xc:blue')), ['--yes', 'SAME'], 4,
+     ['\\p.png 的处理结果 ,它会覆盖图片源文件 ', '\\beside\\p.png.jpg', (1, 1, 0)],
+     [('size', 'p.png.jpg', '30 30'), ('files', ['p.png', 'p.png.jpg'])]),
+    ('a replaced picture keeps its mode, a read-only one is not replaced', lambda: (source(
+        'modes', ('private.jpg', PHOTO), ('shared.jpg', PHOTO), ('locked.jpg', PHOTO)), [
+        os.chmod(at('modes', f), m) for f, m in [('private.jpg', 0o600), ('shared.jpg', 0o664),
+                                                  ('locked.jpg', 0o444)]])[0],
+     ['--yes', '--width', '200', 'SAME'], 4, ['保存 ', '\\locked.jpg 出错', (2, 1, 0)],
+     [('size', 'private.jpg', '200 150'), ('mode', 'private.jpg', 0o600),
+      ('mode', 'shared.jpg', 0o664), ('unchanged', 'modes', 'locked.jpg')]),
+    ('a name as long as a readable path allows is written', lambda: source(
+        'long', (long_name('long', 259, '.jpg'), '-size 8x8 xc:red')), ['--yes', 'SAME'], 0,
+     [(1, 0, 0)], [('files', [long_name('long', 259, '.jpg')])]),
+    ('a folder too deep for the listing is left out, the rest of the tree goes on', lambda: source(
+        'deep', ('top.jpg', '-size 8x8 xc:red'), ('ok/x.jpg', '-size 8x8 xc:red'),
+        (long_name('deep', 257) + '/x.jpg', '-size 8x8 xc:red')), ['--subfolders'], 4,
+     ['跳过 ', '\\deep\\nnnn', ' ,文件夹路径太长', (2, 0, 0)], [('files', ['ok', 'top.jpg'])]),
+    ("a start removes the scratch folders of ended runs, never a running one's", lambda: (
+        scratch('99999'), scratch('88888', held_by_test=True), source('scratch', ('a.jpg', PHOTO)))[2],
+     [], 0, [(1, 0, 0)], [('cache', ['88888'])]),
     ('every kind of source, flat', lambda: source(
         'kinds', ('a.jpg', '-size 1000x600 xc:green -quality 95'), ('b.png', HALF),
         ('c.gif', HALF), ('d.gif', '-delay 20 -size 8x8 xc:red xc:blue'),
         ('e.jpg', b'not an image'), ('f.jpg', b'<svg width="4" height="4"/>'),
-        ('q80.jpg', '-size 20x20 xc:gray -quality 80'), ('big.png', bomb), ('big.jpg', bomb),
-        ('sub/x.jpg', '-size 8x8 xc:red')), ['--width', '750'], 4,
-     ['\\d.gif ,这是一个gif动画图片', '读取 ', '\\e.jpg 出错', '\\f.jpg 出错', '\\big.png 出错',
-      '\\big.jpg 出错', (4, 4, 1)],
+        ('q80.jpg', '-size 20x20 xc:gray -quality 80'), ('sub/x.jpg', '-size 8x8 xc:red')),
+     ['--width', '750'], 4, ['\\d.gif ,这是一个gif动画图片', '读取 ', '\\e.jpg 出错', '\\f.jpg 出错', (4, 2, 1)],
      [('size', 'a.jpg', '750 450'), ('quality', 'a.jpg', '90'), ('quality', 'q80.jpg', '80'),
       ('channels', 'q80.jpg', 'gray'),
       ('colour', 'b.png.jpg', (2, 2, 16, 16), WHITE), ('colour', 'b.png.jpg', (22, 2, 16, 16), RED),
@@ -134,8 +166,8 @@ ROWS = [
          ('colour', f'{o}.jpg', (2, 2, 10, 10), RED), ('colour', f'{o}.jpg', (128, 88, 14, 4), BLUE),
          ('least', f'{o}.jpg', (100, 0, 50, 50), (0, 0, 0))]]),
     ('a JPEG cut short is a failed read, a harmless warning is not', lambda: source(
-        'damaged', ('whole.jpg', PHOTO), ('half.jpg', damaged(PHOTO, keep=0.5)),
-        ('junk.jpg', damaged(PHOTO, junk=True)), ('junk-half.jpg', damaged(PHOTO, True, 0.5)),
+        'damaged', ('whole.jpg', PHOTO), ('half.jpg', hostile.damaged(PHOTO, keep=0.5)),
+        ('junk.jpg', hostile.damaged(PHOTO, junk=True)), ('junk-half.jpg', hostile.damaged(PHOTO, True, 0.5)),
         ('empty.jpg', b'')), [], 4,
      ['\\half.jpg 出错', '\\junk-half.jpg 出错', '\\empty.jpg 出错', (2, 3, 0)],
      [('size', 'junk.jpg', '400 300'), ('absent', 'half.jpg'), ('absent', 'junk-half.jpg')]),
@@ -242,30 +274,42 @@ def check(kind, out, output, *args):
         return len(output.strip().splitlines()) == 1
     if kind == 'terminal':
         return args[0] in ' '.join(terminal.split())
+    if kind == 'unchanged':  # the source folder's files, or those named, as made
+        files = made[at(args[0])]
+        return all(open(at(args[0], f), 'rb').read() == files[f] for f in args[1:] or files)
+    if kind == 'mode':
+        return os.stat(path).st_mode & 0o777 == args[1]
+    if kind == 'cache':
+        return sorted(os.listdir(CACHE)) == args[0]
     raise ValueError(kind)
 
 
-# Runs ombrel-batch on src into out; TERMINAL puts its standard error on a terminal of its own
-# (the terminal's text is kept), RELATIVE names the folders relative to where it starts.
+# Runs ombrel-batch on src into out under the memory watchdog; TERMINAL puts its standard error
+# on a terminal of its own (the terminal's text is kept), RELATIVE names the folders relative to
+# where it starts. The completed run and whether the watchdog struck.
 def run_batch(options, src, out):
     global terminal
     how = options[-1] if options and options[-1] in ('TERMINAL', 'RELATIVE') else ''
     program_args = [os.path.join(program, 'ombrel-batch.exe'), *options[:len(options) - bool(how)]]
     if how == 'RELATIVE':
-        return subprocess.run([with_wine, *program_args, os.path.basename(src), os.path.basename(out)],
-                              capture_output=True, text=True, timeout=120, cwd=root)
+        return hostile.guarded([with_wine, *program_args, os.path.basename(src),
+                                os.path.basename(out)], cwd=root)
     if how != 'TERMINAL':
-        return subprocess.run([with_wine, *program_args, src, out], capture_output=True, text=True,
-                              timeout=120)
+        return hostile.guarded([with_wine, *program_args, src, out])
     inner = f'. {shlex.quote(os.path.join(os.path.dirname(with_wine), "env"))}; ombrel_prefix test; ' \
             f'exec wine "$@" >{shlex.quote(at("output"))} </dev/null'
-    run = subprocess.run(['script', '-qec', shlex.join(['bash', '-c', inner, 'bash', *program_args,
-                                                         src, out]), '/dev/null'],
-                         capture_output=True, text=True, timeout=120)
+    run, struck = hostile.guarded(['script', '-qec', shlex.join(['bash', '-c', inner, 'bash',
+                                                                 *program_args, src, out]), '/dev/null'])
     # The console draws with escape sequences, a run of blanks as a cursor step among them.
     terminal = re.sub(r'(\x1b\[[0-9;?]*[A-Za-z])+', ' ', run.stdout)
     run.stdout = open(at('output')).read()
-    return run
+    return run, struck
+
+
+def report(name, wrong, output=''):
+    print(f'{"FAILED" if wrong else "ok":8}{name}', *[f'\n        {w}' for w in wrong],
+          '\n' + output if wrong and output else '', sep='')
+    return bool(wrong)
 
 
 failed = 0
@@ -278,20 +322,45 @@ for name, setup, options, status, lines, checks in ROWS:
                                                                 src + '-out')
     options = [o for o in options if o not in ('SAME', 'INSIDE')]
     start = time.time()
-    run = run_batch(options, src, out)
+    run, struck = run_batch(options, src, out)
     output = run.stdout + run.stderr
     last = output.strip().splitlines()[-1] if output.strip() else ''
-    wrong = [f'exit status {run.returncode}'] if run.returncode != status else []
+    wrong = ['killed by the memory watchdog'] if struck else []
+    wrong += [f'exit status {run.returncode}'] if run.returncode != status else []
     wrong += ['progress in the output'] if '个/秒' in output else []
     wrong += [f'no line with "{line}"' for line in lines if isinstance(line, str) and line not in output]
     wrong += [f'last line not the summary {line}' for line in lines
               if isinstance(line, tuple) and not re.fullmatch(summary.format(*line), last)]
     wrong += [f'{kind} {args}' for kind, *args in checks if not check(kind, out, output, *args)]
-    print(f'{"FAILED" if wrong else "ok":8}{name} ({time.time() - start:.1f} s)')
-    for w in wrong:
-        print(f'        {w}')
-    if wrong:
-        print(output)
-    failed += bool(wrong)
+    failed += report(f'{name} ({time.time() - start:.1f} s)', wrong, output)
+
+
+# A run that replaces its sources, killed at random moments: every original stays as it was or
+# becomes a whole result, and nothing is left that a later run would take for a source. A last
+# run goes to its end and removes the killed runs' scratch folders.
+def killed_runs(kills=5):
+    src = source('killed', *[(f'{i}.jpg', '-size 1600x1200 gradient:red-blue') for i in range(6)])
+    command = [os.path.join(program, 'ombrel-batch.exe'), '--defaults', '--yes', '--width', '300',
+               src, src]
+    cache_before, moments, wrong = sorted(os.listdir(CACHE)), [], []
+    for k in range(kills + 1):
+        if k == kills:
+            wrong += ['the last run failed'] * (hostile.guarded([with_wine, *command])[0].returncode != 0)
+        else:
+            run = subprocess.Popen(command, start_new_session=True, stdout=subprocess.DEVNULL)
+            moments.append(round(random.uniform(0.1, 1.5), 2))
+            time.sleep(moments[-1])
+            os.killpg(run.pid, signal.SIGKILL)
+            run.wait()
+        for f in set(os.listdir(src)) | set(made[src]):
+            data = open(at('killed', f), 'rb').read() if os.path.exists(at('killed', f)) else None
+            whole = data == made[src].get(f) or (data and data.endswith(b'\xff\xd9') and
+                                                 facts(at('killed', f), '%w') == '300')
+            wrong += [] if f.endswith('.part') or f in made[src] and whole else [f'{f} {moments}']
+    wrong += [f'scratch folders left {os.listdir(CACHE)}'] * (sorted(os.listdir(CACHE)) != cache_before)
+    return report('a run that replaces its sources, killed at random moments', wrong)
+
+
+failed += killed_runs()
 shutil.rmtree(root)
 sys.exit(1 if failed else 0)
