@@ -49,7 +49,7 @@ bool read_source(MagickWand* image, const std::string& path, const ImageHeader& 
         options.resize
             ? jpeg_decode_scale(quarter_turn ? stored.height : stored.width, options.width)
             : 1;
-    if (!header.within_limits || !read_image(image, path.c_str(), scale))
+    if (!read_image(image, path.c_str(), scale))
         return false;
     if (scale == 1)
         stored = {int(MagickGetImageWidth(image)), int(MagickGetImageHeight(image))};
