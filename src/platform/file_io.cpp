@@ -73,35 +73,42 @@ std::vector<char> access_of(const char* path) {
     return descriptor;
 }
 
-// The access list's entries that allow, one by one. A descriptor without a list (open to all)
-// has none.
-template <typename Visit> void for_each_allowing_entry(std::vector<char>& descriptor, Visit visit) {
+// The access list of a descriptor; null when it has none (open to all) or is empty.
+ACL* access_list(std::vector<char>& descriptor) {
     BOOL present = FALSE, defaulted = FALSE;
     ACL* list = nullptr;
     if (descriptor.empty() ||
-        !GetSecurityDescriptorDacl(descriptor.data(), &present, &list, &defaulted) || !list)
-        return;
+        !GetSecurityDescriptorDacl(descriptor.data(), &present, &list, &defaulted) || !present)
+        return nullptr;
+    return list;
+}
+
+// The list's entries that allow, one by one.
+template <typename Visit> void for_each_allowing_entry(ACL* list, Visit visit) {
     void* entry = nullptr;
-    for (DWORD i = 0; i < list->AceCount; ++i)
+    for (DWORD i = 0; list && i < list->AceCount; ++i)
         if (GetAce(list, i, &entry) &&
             static_cast<ACE_HEADER*>(entry)->AceType == ACCESS_ALLOWED_ACE_TYPE)
             visit(*static_cast<ACCESS_ALLOWED_ACE*>(entry));
 }
 
 // Takes from the new file's access list whatever the replaced file's list does not allow, so a
-// result is never open to more people than the file it replaces; a list that allows no more is
-// left as the folder gave it. Under Wine the list stands for the Unix permission bits, and no
-// Win32 call carries those exactly: Wine grants execute with every read (left out here, a
-// picture is no program) and knows no group, whose bits follow the owner's once a list is set.
-// Copying the replaced file's list whole would turn 644 into 775.
+// result is open to no one the file it replaces was closed to; a list that allows no more is
+// left as the folder gave it. Under Wine the list stands for the Unix permission bits, which no
+// Win32 call carries exactly: Wine grants execute with every read (left out here, a picture is
+// no program) and knows no group, whose bits follow the owner's once a list is set, so 600
+// comes out 660 and 644 stays 644. Copying the replaced file's list whole would turn 644 into
+// 775; ReplaceFileA keeps no bits there and deletes the original before the result moves in.
 void narrow_access(const char* replaced, const char* file) {
     std::vector<char> theirs = access_of(replaced), ours = access_of(file);
-    if (theirs.empty())
-        return;
+    ACL* their_list = access_list(theirs);
+    ACL* our_list = access_list(ours);
+    if (!their_list)
+        return; // the replaced file is open to all, or its list cannot be read
     bool narrowed = false;
-    for_each_allowing_entry(ours, [&](ACCESS_ALLOWED_ACE& our_entry) {
+    for_each_allowing_entry(our_list, [&](ACCESS_ALLOWED_ACE& our_entry) {
         ACCESS_MASK allowed = 0;
-        for_each_allowing_entry(theirs, [&](ACCESS_ALLOWED_ACE& their_entry) {
+        for_each_allowing_entry(their_list, [&](ACCESS_ALLOWED_ACE& their_entry) {
             if (EqualSid(&their_entry.SidStart, &our_entry.SidStart))
                 allowed |= their_entry.Mask;
         });
@@ -110,7 +117,8 @@ void narrow_access(const char* replaced, const char* file) {
     });
     if (!narrowed)
         return;
-    for_each_allowing_entry(ours, [](ACCESS_ALLOWED_ACE& entry) { entry.Mask &= ~FILE_EXECUTE; });
+    for_each_allowing_entry(our_list,
+                            [](ACCESS_ALLOWED_ACE& entry) { entry.Mask &= ~FILE_EXECUTE; });
     SetFileSecurityA(file, DACL_SECURITY_INFORMATION, ours.data());
 }
 

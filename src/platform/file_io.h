@@ -19,9 +19,10 @@ bool write_file(const char* path, std::string_view data);
 bool write_new_file(const char* path, std::string_view data);
 
 // Moves file over target in one step, so target is either what it was or all of file. A file
-// already at target passes on its attributes (hidden, system, archive, not indexed), and file is
-// never open to more people than it was, where the file system keeps these; a read-only file or
-// a folder at target is not replaced. False when nothing moved.
+// already at target passes on its attributes (hidden, system, archive, not indexed), and its
+// access list bounds file's (under Wine, whose lists know no group, the group may get the
+// owner's rights); a read-only file or a folder at target is not replaced. False when nothing
+// moved.
 bool replace_file(const char* file, const char* target);
 
 // Text files: CR LF on disk, LF in memory.
