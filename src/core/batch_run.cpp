@@ -4,13 +4,17 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
+#include "core/folder_feed.h"
 #include "core/folder_rules.h"
 #include "core/image_collection.h"
 #include "core/image_names.h"
-#include "core/image_pipeline.h"
+#include "core/image_workers.h"
+#include "core/result_files.h"
+#include "core/run_context.h"
 #include "core/settings_check.h"
 #include "imaging/magick.h"
 #include "imaging/text_watermark.h"
@@ -34,12 +38,20 @@ class SystemCheckEnvironment : public CheckEnvironment {
     }
 };
 
+// Shared by all images of a run.
+struct RunState {
+    int overwrite_answer = -1; // -1 not asked yet, 1 overwrite all, 0 cancelled
+    int written = 0;
+    int failed = 0;  // not read, shrunk or written
+    int skipped = 0; // animated GIFs
+};
+
 // One run after its settings have passed: what it works on and what it has done.
 struct Run {
     const std::string& source;
     const std::string& target;
-    const Settings& settings;
-    const PipelineOptions options;
+    const RunContext context;
+    const int workers;
     BatchHost& host;
     RunState state;
     std::optional<FormControl> focus;
@@ -53,52 +65,100 @@ void ask_completion(Run& run) {
     run.host.offer_target_folder(question, run.target.c_str());
 }
 
-// beside_sources: the images of the folder, when its results are written beside them.
-ImageOutcome process(Run& run, const std::string& folder, const std::string& destination,
-                     const char* name, const StringList* beside_sources) {
+// Asks once per run whether existing results may be overwritten; false when the run stops.
+bool may_write(const std::string& output_path, RunState& state, BatchHost& host) {
+    if (state.overwrite_answer != -1 || !file_exists(output_path.c_str()))
+        return true;
+    if (host.ask_yes_no("图片处理后保存到的文件夹中已存在相同文件名的图片，是否要全部覆盖？",
+                        QuestionCaption)) {
+        state.overwrite_answer = 1;
+        return true;
+    }
+    host.show_message("你取消了本次图片处理", NoticeCaption, MessageIcon::Information);
+    state.overwrite_answer = 0;
+    return false;
+}
+
+// Image i of the folder whose turn it is, after every image before it: what a user sees of it
+// (the overwrite question, its log lines, its file) comes now, whenever its worker processed it.
+ImageOutcome commit_image(Run& run, const FolderWork& work, int i, ImageWorkers& workers) {
+    const char* name = string_list_get(*work.images, i);
     run.host.begin_image(name);
-    if (const char* other = beside_sources ? source_in_the_way(name, *beside_sources) : nullptr) {
-        const std::string line = "不能保存 " + folder + "\\" + name +
-                                 " 的处理结果 ,它会覆盖图片源文件 " + folder + "\\" + other;
+    if (const char* other = work.in_the_way[i]) {
+        const std::string line = "不能保存 " + work.folder + "\\" + name +
+                                 " 的处理结果 ,它会覆盖图片源文件 " + work.folder + "\\" + other;
         run.host.append_log_line(line.c_str());
         ++run.state.failed;
         return ImageOutcome::WriteFailure;
     }
-    const ImageOutcome outcome =
-        process_image(folder, destination, name, run.state, run.settings, run.options, run.host);
-    if (outcome == ImageOutcome::AnimatedGif)
+    const std::string output = output_name(name);
+    const std::string output_path = work.destination + "\\" + output;
+    if (!may_write(output_path, run.state, run.host))
+        return ImageOutcome::Cancelled; // its result, and all work ahead, is dropped unwritten
+    ImageResult result = workers.take();
+    for (const std::string& line : result.log)
+        run.host.append_log_line(line.c_str());
+    if (result.outcome == ImageOutcome::Written &&
+        !write_result(result.encoded.bytes(), work.destination, output)) {
+        run.host.append_log_line(("保存 " + output_path + " 出错").c_str());
+        result.outcome = ImageOutcome::WriteFailure;
+    }
+    if (result.outcome == ImageOutcome::Written)
+        ++run.state.written;
+    else if (result.outcome == ImageOutcome::AnimatedGif)
         ++run.state.skipped;
-    else if (outcome != ImageOutcome::Written && outcome != ImageOutcome::Cancelled)
+    else
         ++run.state.failed;
-    return outcome;
+    return result.outcome;
 }
 
-// The sources of a folder whose results go into destination, when that is the folder itself.
-const StringList* sources_beside(const std::string& folder, const std::string& destination,
-                                 const StringList& images) {
-    const auto id = file_identity(folder.c_str());
-    return id && id == file_identity(destination.c_str()) ? &images : nullptr;
+// Every folder of the feed in turn, its images committed in list order. Flat mode (no mirror)
+// moves the progress bar to the number of each image written, subfolder mode to the number of
+// folders done; a folder's mirror is made, and its listing's failure shown, in its turn.
+BatchEnd commit_folders(Run& run, FolderFeed& feed, ImageWorkers& workers, bool mirror) {
+    for (int f = 0; f < feed.folder_count(); ++f) {
+        const FolderWork& work = feed.turn();
+        const char* destination = work.destination.c_str();
+        if (mirror && !is_directory(destination) && !CreateDirectoryA(destination, nullptr)) {
+            run.host.show_message("创建图片处理后保存到的文件夹时出错", NoticeCaption,
+                                  MessageIcon::Error);
+            run.focus = FormControl::TargetFolderButton;
+            return BatchEnd::FolderError;
+        }
+        if (!work.images) {
+            run.host.show_message(ReadFolderError, NoticeCaption, MessageIcon::Error);
+            return BatchEnd::FolderError;
+        }
+        remove_left_over_results(work.destination);
+        for (int i = 0; i < work.images->count; ++i) {
+            feed.fill();
+            const ImageOutcome outcome = commit_image(run, work, i, workers);
+            if (outcome == ImageOutcome::Cancelled)
+                return BatchEnd::Cancelled;
+            if (!mirror && outcome == ImageOutcome::Written)
+                run.host.set_progress_position(i + 1);
+        }
+        if (mirror)
+            run.host.set_progress_position(f + 1);
+        feed.next_turn();
+    }
+    return BatchEnd::Completed;
 }
 
 // The images directly in the source folder; progress counts images written.
 BatchEnd run_flat(Run& run) {
-    const auto images = list_images(run.source.c_str());
-    if (!images) {
+    ImageWorkers workers(run.context, run.workers);
+    FolderFeed feed({run.source}, run.source, run.target, false, workers);
+    const FolderWork& work = feed.turn();
+    if (!work.images) {
         run.host.show_message(ReadFolderError, NoticeCaption, MessageIcon::Error);
         return BatchEnd::FolderError;
     }
-    run.host.set_progress_range(images->count);
-    const StringList* beside = sources_beside(run.source, run.target, *images);
-    for (int i = 0; i < images->count; ++i) {
-        const ImageOutcome outcome =
-            process(run, run.source, run.target, string_list_get(*images, i), beside);
-        if (outcome == ImageOutcome::Cancelled)
-            return BatchEnd::Cancelled;
-        if (outcome == ImageOutcome::Written)
-            run.host.set_progress_position(i + 1);
-    }
-    ask_completion(run);
-    return BatchEnd::Completed;
+    run.host.set_progress_range(work.images->count);
+    const BatchEnd end = commit_folders(run, feed, workers, false);
+    if (end == BatchEnd::Completed)
+        ask_completion(run);
+    return end;
 }
 
 // Every folder of the source tree into its mirror below the target; progress counts folders.
@@ -121,37 +181,21 @@ BatchEnd run_subfolders(Run& run) {
     run.folders_left_out = too_long->count;
     run.host.set_progress_range(folders->count);
 
-    BatchEnd end = BatchEnd::Completed;
-    for (int i = 0; i < folders->count; ++i) {
-        const std::string folder = string_list_get(*folders, i);
-        const std::string destination = mirrored_folder(folder, run.source, run.target);
-        if (!is_directory(destination.c_str()) && !CreateDirectoryA(destination.c_str(), nullptr)) {
-            run.host.show_message("创建图片处理后保存到的文件夹时出错", NoticeCaption,
-                                  MessageIcon::Error);
-            run.focus = FormControl::TargetFolderButton;
-            end = BatchEnd::FolderError;
-            break;
-        }
-        const auto images = list_images(folder.c_str());
-        if (!images) {
-            run.host.show_message(ReadFolderError, NoticeCaption, MessageIcon::Error);
-            end = BatchEnd::FolderError;
-            break;
-        }
-        const StringList* beside = sources_beside(folder, destination, *images);
-        for (int j = 0; j < images->count; ++j)
-            if (process(run, folder, destination, string_list_get(*images, j), beside) ==
-                ImageOutcome::Cancelled)
-                return BatchEnd::Cancelled;
-        run.host.set_progress_position(i + 1);
-    }
-    ask_completion(run);
+    std::vector<std::string> tree;
+    for (int i = 0; i < folders->count; ++i)
+        tree.emplace_back(string_list_get(*folders, i));
+    ImageWorkers workers(run.context, run.workers);
+    FolderFeed feed(std::move(tree), run.source, run.target, true, workers);
+    const BatchEnd end = commit_folders(run, feed, workers, true);
+    // A folder that could not be made or listed ends the loop, not the run.
+    if (end != BatchEnd::Cancelled)
+        ask_completion(run);
     return end;
 }
 
 // Checks, saves the settings, and processes; the image library is running throughout.
 BatchOutcome run_with_library(const FormSnapshot& form, const std::string& source,
-                              Settings& settings, BatchHost& host,
+                              Settings& settings, int workers, BatchHost& host,
                               std::optional<FormControl>& focus) {
     const CheckResult checked =
         check_settings(form, source, settings, host, system_check_environment());
@@ -162,8 +206,7 @@ BatchOutcome run_with_library(const FormSnapshot& form, const std::string& sourc
     // Before the first image, so a run that fails later keeps its settings.
     host.save_settings(settings);
 
-    Run run{source, checked.target_folder, settings, pipeline_options(form, settings), host, {},
-            {}};
+    Run run{source, checked.target_folder, make_run_context(form, settings), workers, host, {}, {}};
     const BatchEnd end = form.subfolders_check ? run_subfolders(run) : run_flat(run);
     focus = run.focus;
     return {end, run.state.written, run.state.failed, run.state.skipped, run.folders_left_out};
@@ -176,13 +219,13 @@ const CheckEnvironment& system_check_environment() {
     return environment;
 }
 
-BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, BatchHost& host) {
+BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, int workers, BatchHost& host) {
     const std::string source = trimmed(form.source_folder_edit);
     std::optional<FormControl> focus;
     BatchOutcome outcome;
     {
         const MagickSession library;
-        outcome = run_with_library(form, source, settings, host, focus);
+        outcome = run_with_library(form, source, settings, workers, host, focus);
     }
     // The end of the run, whichever way it came.
     host.hand_back_settings(settings);

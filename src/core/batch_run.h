@@ -20,7 +20,8 @@ struct BatchOutcome {
     int folders_left_out = 0; // subfolders whose paths are too long to be listed
 };
 
-// Runs the whole batch on the calling thread, reporting through host; settings (the caller's
-// own record) receives the checked values, goes to host to be saved before the first image and
-// is handed back through host at the end.
-BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, BatchHost& host);
+// Runs the whole batch, reporting through host from the calling thread, with its images
+// processed on that many worker threads; settings (the caller's own record) receives the checked
+// values, goes to host to be saved before the first image and is handed back through host at the
+// end.
+BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, int workers, BatchHost& host);

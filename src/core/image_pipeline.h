@@ -1,20 +1,12 @@
-// One source image becomes one JPEG result.
+// One source image becomes one encoded result: a function of the run, the source and the
+// destination alone, which any worker thread may call.
 #pragma once
 #include <string>
+#include <vector>
 
-#include <wand/MagickWand.h>
-
-#include "core/batch_host.h"
-#include "core/pipeline_options.h"
-#include "settings/settings.h"
-
-// Shared by all images of a run.
-struct RunState {
-    int overwrite_answer = -1; // -1 not asked yet, 1 overwrite all, 0 cancelled
-    int written = 0;
-    int failed = 0;  // not read, shrunk or written
-    int skipped = 0; // animated GIFs
-};
+#include "core/run_context.h"
+#include "imaging/magick.h"
+#include "imaging/watermark_image.h"
 
 enum class ImageOutcome {
     Written,
@@ -25,18 +17,20 @@ enum class ImageOutcome {
     Cancelled,      // the user refused to overwrite: the run stops
 };
 
-// Processes the image name found in folder into destination. settings supplies the font, the
-// watermark text and the watermark image path; options what to do.
-ImageOutcome process_image(const std::string& folder, const std::string& destination,
-                           const std::string& name, RunState& state, const Settings& settings,
-                           const PipelineOptions& options, BatchHost& host);
+// What processing gave: the outcome (Written: the result is ready to be written), the result
+// file's bytes, and the log lines in the order they are to be shown.
+struct ImageResult {
+    ImageOutcome outcome = ImageOutcome::ProcessFailure;
+    EncodedImage encoded;
+    std::vector<std::string> log;
+};
 
-// The name a result is written under in folder until it is complete: "ombrel-" with this
-// process's identifier and count in hexadecimal, ".part".
-std::string partial_output_path(const std::string& folder, unsigned count);
+// Processes the image file source (a full path) into the result that is to become the file
+// destination, whose name decides its format. watermark: this thread's copy of the run's
+// watermark image, with options.image_watermark. Reads the source and the run's files; writes
+// nothing and shows nothing.
+ImageResult process_image(const RunContext& run, const std::string& source,
+                          const std::string& destination, WatermarkCopy* watermark);
 
-// Encodes the image in format and writes it under a partial name in folder, then moves it over
-// folder\name (see replace_file): a failed write leaves neither a truncated file nor the earlier
-// file destroyed. False when nothing new was written.
-bool write_result(MagickWand* image, const std::string& folder, const std::string& name,
-                  const std::string& format);
+// The result of an image whose processing broke off: the line that says so.
+ImageResult broken_off(const std::string& source);

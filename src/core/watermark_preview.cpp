@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "core/image_collection.h"
-#include "core/image_pipeline.h"
 #include "core/pipeline_options.h"
+#include "core/result_files.h"
 #include "core/sample_search.h"
 #include "imaging/image_operations.h"
 #include "imaging/image_reader.h"
@@ -64,9 +64,10 @@ bool make_preview_image(MagickWand* image, PreviewKind kind, const FormSnapshot&
     if (options.set_quality)
         set_jpeg_quality(image, options.quality);
     if (kind == PreviewKind::Text)
-        draw_text_watermark(image, options.text_horz.direction, options.text_horz.margin,
-                            options.text_vert.direction, options.text_vert.margin, settings.font,
-                            options.opacity, settings.sy_text);
+        draw_text_watermark(
+            image, prepare_text_watermark(settings.font, options.opacity, settings.sy_text),
+            options.text_horz.direction, options.text_horz.margin, options.text_vert.direction,
+            options.text_vert.margin);
     else
         stamp_watermark_file(image, settings.sy_image, options.image_horz.direction,
                              options.image_horz.margin, options.image_vert.direction,
@@ -118,7 +119,8 @@ PreviewOutcome make_watermark_preview(PreviewKind kind, const FormSnapshot& form
     if (format == "PNG")
         lay_on_white(image.get());
     // The earlier preview is not shown as if it were this one.
-    if (!write_result(image.get(), temp, preview_file_name(kind), "JPEG"))
+    const EncodedImage encoded = encode_image(image.get(), "JPEG");
+    if (!write_result(encoded.bytes(), temp, preview_file_name(kind)))
         return fail(host, "保存 " + output + " 出错");
     return {output, std::nullopt};
 }

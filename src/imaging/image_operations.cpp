@@ -81,6 +81,19 @@ bool lay_on_white(MagickWand* image) {
                              0) == MagickTrue;
 }
 
+// The type the read found (greyscale, for a grey photograph) outlives the colours drawn on the
+// picture since, and the writer would take it at its word and drop them. Unset, it is the writer
+// that looks at the pixels, and a picture still grey is written grey as before.
+EncodedImage encode_image(MagickWand* image, const char* format) {
+    EncodedImage encoded;
+    if (MagickSetImageType(image, UndefinedType) == MagickTrue &&
+        MagickSetImageFormat(image, format) == MagickTrue)
+        encoded.data.reset(MagickGetImageBlob(image, &encoded.length));
+    if (!encoded.data)
+        encoded.length = 0;
+    return encoded;
+}
+
 bool needs_white_canvas(const char* format) {
     return std::strcmp(format, "PNG") == 0 || std::strcmp(format, "GIF") == 0;
 }

@@ -6,6 +6,7 @@
 #include <wand/MagickWand.h>
 
 #include "imaging/geometry.h"
+#include "imaging/magick.h"
 
 // An image already in sRGB is left alone.
 bool to_srgb(MagickWand* image);
@@ -33,6 +34,8 @@ bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, 
 // Lays the image on a white canvas of its own size: transparent parts become white, not the
 // black a JPEG would show.
 bool lay_on_white(MagickWand* image);
+// The image as a file of format (a library format name such as "JPEG"); no data on failure.
+EncodedImage encode_image(MagickWand* image, const char* format);
 // PNG and GIF images may hold transparent parts, which a JPEG would show black: they are laid
 // on white before they are written.
 bool needs_white_canvas(const char* format);

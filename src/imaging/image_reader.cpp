@@ -70,21 +70,24 @@ bool stored_sideways(OrientationType orientation) {
 }
 
 // The header alone, not a pixel decoded: the decoders size their own buffers by the claim (a
-// progressive JPEG's coefficients for the whole picture, even when it is decoded at a fraction
-// of its size) before the library's limits see the picture. The library's JPEG, PNG, GIF and BMP
+// progressive JPEG's coefficients for the whole picture, even when it is decoded at a fraction of
+// its size) before the library's limits see the picture. The library's JPEG, PNG, GIF and BMP
 // coders answer a ping from the header (the library's limit on the number of frames stops a GIF
 // of countless frames); its WebP coder decodes the whole picture even then, so a WebP file's
-// claim is taken from its first bytes. The animation test is the batch's: a GIF whose frame the wand
-// shows (the last) has a delay.
-std::optional<ImageHeader> read_header(const FileHead& head, const std::string& name) {
+// claim is taken from its first bytes. The animation test is the batch's: a GIF whose frame the
+// wand shows (the last) has a delay.
+std::optional<ImageHeader> read_header(const FileHead& head, std::string name) {
+    if (name.empty())
+        return std::nullopt;
     ImageHeader header;
+    header.library_name = std::move(name);
     if (std::strcmp(head.coder, "WEBP") == 0) {
         header.stored = header.upright = webp_claimed_size(head.bytes, head.length);
         header.within_limits = within_picture_limits(header.stored.width, header.stored.height);
         return header;
     }
     const auto wand = new_magick_wand();
-    if (name.empty() || !wand || MagickPingImage(wand.get(), name.c_str()) != MagickTrue ||
+    if (!wand || MagickPingImage(wand.get(), header.library_name.c_str()) != MagickTrue ||
         !holds_a_picture(wand.get()))
         return std::nullopt;
     header.stored = {static_cast<int>(MagickGetImageWidth(wand.get())),
@@ -95,14 +98,6 @@ std::optional<ImageHeader> read_header(const FileHead& head, const std::string& 
     header.animated = std::strcmp(head.coder, "GIF") == 0 && MagickGetImageDelay(wand.get()) != 0;
     header.within_limits = frames_within_picture_limits(wand.get());
     return header;
-}
-
-std::optional<ImageHeader> read_header(const char* path, std::string& name) {
-    const std::optional<FileHead> head = read_head(path);
-    if (!head)
-        return std::nullopt;
-    name = library_name(path, *head);
-    return read_header(*head, name);
 }
 
 // The decoder's warnings that the picture data ran out before the picture did (a file cut
@@ -140,25 +135,28 @@ bool orient_upright(MagickWand* wand) {
 // Some coders answer a damaged file with an empty picture, the JPEG decoder one with its lower
 // part grey; both are failed reads. A size hint the library does not take only costs time: the
 // picture is then decoded whole.
-bool read_image(MagickWand* wand, const char* path, int scale) {
-    std::string name;
-    const std::optional<ImageHeader> header = read_header(path, name);
-    if (!header || !header->within_limits)
+bool read_image(MagickWand* wand, const ImageHeader& header, int scale) {
+    if (!header.within_limits)
         return false;
-    if (scale > 1 && name.rfind("JPEG:", 0) == 0) {
+    if (scale > 1 && header.library_name.rfind("JPEG:", 0) == 0) {
         // The decoder picks the smallest of its scales that keeps this size of the file's own
         // (not yet upright) picture.
-        const std::string size = std::to_string(header->stored.width / scale) + "x" +
-                                 std::to_string(header->stored.height / scale);
+        const std::string size = std::to_string(header.stored.width / scale) + "x" +
+                                 std::to_string(header.stored.height / scale);
         MagickSetOption(wand, "jpeg:size", size.c_str());
     }
-    const bool read = MagickReadImage(wand, name.c_str()) == MagickTrue && holds_a_picture(wand) &&
-                      !picture_data_ended_early(wand);
+    const bool read = MagickReadImage(wand, header.library_name.c_str()) == MagickTrue &&
+                      holds_a_picture(wand) && !picture_data_ended_early(wand);
     MagickDeleteOption(wand, "jpeg:size");
     return read && orient_upright(wand);
 }
 
+bool read_image(MagickWand* wand, const char* path) {
+    const std::optional<ImageHeader> header = read_image_header(path);
+    return header && read_image(wand, *header);
+}
+
 std::optional<ImageHeader> read_image_header(const char* path) {
-    std::string name;
-    return read_header(path, name);
+    const std::optional<FileHead> head = read_head(path);
+    return head ? read_header(*head, library_name(path, *head)) : std::nullopt;
 }

@@ -2,6 +2,7 @@
 // still-image test and the previews all come through here.
 #pragma once
 #include <optional>
+#include <string>
 
 #include <wand/MagickWand.h>
 
@@ -14,9 +15,7 @@
 // image beyond the library's resource limits, and a picture whose data ends before it does.
 // The picture comes out upright, as its orientation tag says it is to be shown. False on any
 // failure.
-// A JPEG is decoded straight at about 1/scale of its size (the JPEG decoder's own scaling, at
-// least 1/scale); other formats ignore the scale.
-bool read_image(MagickWand* wand, const char* path, int scale = 1);
+bool read_image(MagickWand* wand, const char* path);
 
 // What a file's header claims, read without decoding a pixel.
 struct ImageHeader {
@@ -25,6 +24,12 @@ struct ImageHeader {
     bool animated = false;      // a GIF whose shown frame has a delay
     bool within_limits = false; // read_image takes it: every frame, and all together, within
                                 // MaxPictureSide and MaxPicturePixels
+    std::string library_name;   // how the library reads the file: its coder and its path
 };
 // Nothing when the file cannot be read or holds no raster image the program takes.
 std::optional<ImageHeader> read_image_header(const char* path);
+
+// read_image for a file whose header has been read: the header is not read again. A JPEG is
+// decoded straight at about 1/scale of its size (the JPEG decoder's own scaling, at least
+// 1/scale); other formats ignore the scale.
+bool read_image(MagickWand* wand, const ImageHeader& header, int scale = 1);

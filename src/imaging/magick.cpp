@@ -7,8 +7,6 @@
 #include "platform/library_path.h"
 #include "platform/process_folder.h"
 
-#include "platform/library_path.h"
-
 namespace {
 
 std::mutex start_mutex;
@@ -23,8 +21,11 @@ ProcessFolder* scratch_folder = nullptr;
 // further. The pixels of a picture beyond the memory limit go to a file mapped into memory,
 // beyond that to a file read and written in pieces, and the disk limit caps those files. The
 // frames of a GIF are counted even by a ping, at some 20 KB each: far more than any animation
-// has is a failed read.
+// has is a failed read. A batch runs a worker on every core, each picture on one thread: the
+// library's own threads would only compete with them (the Windows build has none, but a build
+// with them would take this limit).
 void set_resource_limits() {
+    MagickSetResourceLimit(ThreadResource, 1);
     MagickSetResourceLimit(ListLengthResource, 5000);
     MagickSetResourceLimit(WidthResource, MaxPictureSide);
     MagickSetResourceLimit(HeightResource, MaxPictureSide);

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include <wand/MagickWand.h>
 
@@ -31,6 +32,13 @@ using unique_magick_wand = unique_any<MagickWand*, DestroyMagickWand, 0>;
 using unique_drawing_wand = unique_any<DrawingWand*, DestroyDrawingWand, 0>;
 using unique_pixel_wand = unique_any<PixelWand*, DestroyPixelWand, 0>;
 template <typename T> using unique_magick_memory = unique_any<T*, MagickRelinquishMemory, 0>;
+
+// A picture encoded as a file of some format, in memory the library allocated.
+struct EncodedImage {
+    unique_magick_memory<unsigned char> data;
+    std::size_t length = 0;
+    std::string_view bytes() const { return {reinterpret_cast<const char*>(data.get()), length}; }
+};
 
 inline unique_magick_wand new_magick_wand() {
     return unique_magick_wand(NewMagickWand());

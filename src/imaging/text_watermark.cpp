@@ -62,18 +62,40 @@ unique_magick_memory<double> query_metrics(MagickWand* image, DrawingWand* drawi
     return unique_magick_memory<double>(MagickQueryFontMetrics(image, drawing, text.c_str()));
 }
 
-// Metrics, for text in the chosen font or, when the library cannot use that font at all, in
-// the platform's fallback font; nothing when neither serves.
+// The font file of face_name in the library's form, or (empty file) the family the library is
+// to look up. Each step falls through to the next: the program's table of Chinese font files,
+// then the system's face of that name through GDI (in its bold or italic file, where it has one),
+// then the library's own lookup by family name, which takes UTF-8 only.
+void find_font(const char* face_name, bool bold, bool italic, std::string& file,
+               std::string& family) {
+    const int row = chinese_face_row(face_name);
+    if (row >= 0 && file_exists(FontFilePaths[row])) {
+        file = library_font_path(FontFilePaths[row]);
+        return;
+    }
+    const std::string system_file = system_font_file(face_name, bold, italic);
+    if (!system_file.empty())
+        file = library_font_path(system_file.c_str());
+    else
+        family = gbk_to_utf8(std::string(face_name));
+}
+
+void set_font(DrawingWand* drawing, const std::string& file, const std::string& family) {
+    if (!file.empty())
+        DrawSetFont(drawing, file.c_str());
+    else
+        DrawSetFontFamily(drawing, family.c_str());
+}
+
+// Metrics, for the text in the chosen font or, when the library cannot use that font at all, in
+// the fallback font; nothing when neither serves.
 unique_magick_memory<double> metrics_with_usable_font(MagickWand* image, DrawingWand* drawing,
-                                                      const std::string& text) {
-    auto metrics = query_metrics(image, drawing, text);
-    if (metrics)
+                                                      const WatermarkText& text) {
+    auto metrics = query_metrics(image, drawing, text.text);
+    if (metrics || text.fallback.empty())
         return metrics;
-    const std::string fallback = fallback_font_file();
-    if (fallback.empty())
-        return {};
-    DrawSetFont(drawing, library_font_path(fallback.c_str()).c_str());
-    return query_metrics(image, drawing, text);
+    DrawSetFont(drawing, text.fallback.c_str());
+    return query_metrics(image, drawing, text.text);
 }
 
 } // namespace
@@ -91,28 +113,24 @@ void build_font_paths() {
         build_font_path(4, fonts_folder, yahei_second_file);
 }
 
-// Each step falls through to the next: the program's table of Chinese font files, then the
-// system's face of that name through GDI, then the library's own lookup by family name. The
-// library takes UTF-8 only, so the face name is converted before it leaves the program.
-void select_watermark_font(DrawingWand* drawing, const char* face_name) {
-    const int row = chinese_face_row(face_name);
-    if (row >= 0 && file_exists(FontFilePaths[row])) {
-        DrawSetFont(drawing, library_font_path(FontFilePaths[row]).c_str());
-        return;
-    }
-    const bool bold = DrawGetFontWeight(drawing) >= bold_weight;
-    const bool italic = DrawGetFontStyle(drawing) == ItalicStyle;
-    const std::string file = system_font_file(face_name, bold, italic);
-    if (!file.empty())
-        DrawSetFont(drawing, library_font_path(file.c_str()).c_str());
-    else
-        DrawSetFontFamily(drawing, gbk_to_utf8(std::string(face_name)).c_str());
+WatermarkText prepare_text_watermark(const FontSpec& font, double opacity, const char* text) {
+    WatermarkText prepared;
+    prepared.text = gbk_to_utf8(std::string(text));
+    prepared.bold = font.isWeight != 0;
+    prepared.italic = font.isItalic != 0;
+    find_font(font.fontName, prepared.bold, prepared.italic, prepared.font_file, prepared.family);
+    const std::string fallback = fallback_font_file();
+    if (!fallback.empty())
+        prepared.fallback = library_font_path(fallback.c_str());
+    prepared.size = font.fontSize;
+    prepared.colour = font.htmlColor;
+    prepared.opacity = opacity;
+    return prepared;
 }
 
-// Style and weight are set before the font is chosen, so that the system can give the bold or
-// italic file; the library still gets both, for the faces it looks up itself.
-bool draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_direction,
-                         int v_margin, const FontSpec& font, double opacity, const char* text) {
+// The library gets the style and weight too, for the faces it looks up itself.
+bool draw_text_watermark(MagickWand* image, const WatermarkText& text, int h_direction,
+                         int h_margin, int v_direction, int v_margin) {
     const auto drawing = new_drawing_wand();
     const auto colour = new_pixel_wand();
     if (!drawing || !colour)
@@ -120,29 +138,28 @@ bool draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v
     const double width = static_cast<double>(MagickGetImageWidth(image));
     const double height = static_cast<double>(MagickGetImageHeight(image));
     DrawSetTextEncoding(drawing.get(), "UTF-8");
-    if (font.isItalic)
+    if (text.italic)
         DrawSetFontStyle(drawing.get(), ItalicStyle);
-    if (font.isWeight)
+    if (text.bold)
         DrawSetFontWeight(drawing.get(), bold_weight);
-    select_watermark_font(drawing.get(), font.fontName);
-    DrawSetFontSize(drawing.get(), font.fontSize);
-    const std::string utf8_text = gbk_to_utf8(std::string(text));
+    set_font(drawing.get(), text.font_file, text.family);
+    DrawSetFontSize(drawing.get(), text.size);
 
     // A colour text the library cannot read leaves the fill at its default, black, as it
     // always has: the text is drawn all the same.
-    PixelSetColor(colour.get(), font.htmlColor);
+    PixelSetColor(colour.get(), text.colour.c_str());
     DrawSetFillColor(drawing.get(), colour.get());
-    if (opacity < 1.0)
-        DrawSetFillOpacity(drawing.get(), opacity);
+    if (text.opacity < 1.0)
+        DrawSetFillOpacity(drawing.get(), text.opacity);
 
-    const auto metrics = metrics_with_usable_font(image, drawing.get(), utf8_text);
+    const auto metrics = metrics_with_usable_font(image, drawing.get(), text);
     if (!metrics)
         return false;
     const double* m = metrics.get();
     const TextPlacement at =
         place_text(width, height, m[CharacterHeight], m[Descender], m[AdvanceWidth], h_direction,
                    h_margin, v_direction, v_margin);
-    return MagickAnnotateImage(image, drawing.get(), at.x, at.y, 0.0, utf8_text.c_str()) ==
+    return MagickAnnotateImage(image, drawing.get(), at.x, at.y, 0.0, text.text.c_str()) ==
            MagickTrue;
 }
 
@@ -157,7 +174,9 @@ int font_shows_chinese(const FontSpec& font) {
         MagickNewImage(canvas.get(), 32, 32, background.get()) != MagickTrue)
         return 0;
     DrawSetTextEncoding(drawing.get(), "UTF-8");
-    select_watermark_font(drawing.get(), font.fontName);
+    std::string file, family;
+    find_font(font.fontName, false, false, file, family);
+    set_font(drawing.get(), file, family);
 
     const auto latin = query_metrics(canvas.get(), drawing.get(), "a");
     const auto chinese = query_metrics(canvas.get(), drawing.get(), gbk_to_utf8(std::string("国")));

@@ -1,5 +1,7 @@
 // The one-line text watermark and the test whether a font can show Chinese.
 #pragma once
+#include <string>
+
 #include <wand/MagickWand.h>
 
 #include "imaging/geometry.h"
@@ -9,11 +11,25 @@
 extern char FontFilePaths[5][260];
 
 void build_font_paths();
-// Set the drawing's weight and style first: a face the system has is taken in its bold or italic
-// file.
-void select_watermark_font(DrawingWand* drawing, const char* face_name);
+
+// A text watermark as the library draws it: the text in UTF-8, its font found and its colour
+// read once, for every picture it goes on.
+struct WatermarkText {
+    std::string text;
+    std::string font_file; // in the library's form; empty when the library is to look up...
+    std::string family;    // ...this family (UTF-8) itself
+    std::string fallback;  // a font file for when the library can use neither
+    double size = 0;
+    bool bold = false, italic = false;
+    std::string colour; // "#rrggbb"
+    double opacity = 1.0;
+};
+// text and the face, size, style and colour of font. Asks the system for font files: call it
+// once, not for every picture.
+WatermarkText prepare_text_watermark(const FontSpec& font, double opacity, const char* text);
+
 // False when nothing was drawn: no drawing wand, no font the library can use, or the library
 // refused the text.
-bool draw_text_watermark(MagickWand* image, int h_direction, int h_margin, int v_direction,
-                         int v_margin, const FontSpec& font, double opacity, const char* text);
+bool draw_text_watermark(MagickWand* image, const WatermarkText& text, int h_direction,
+                         int h_margin, int v_direction, int v_margin);
 int font_shows_chinese(const FontSpec& font);

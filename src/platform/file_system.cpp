@@ -52,3 +52,14 @@ std::optional<FileId> file_identity(const char* path) {
     return FileId{info.dwVolumeSerialNumber,
                   (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
+
+// From the folder entry: the file is not opened, so a writer holding it does not stop the answer.
+std::optional<FileStamp> file_stamp(const char* path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return FileStamp{uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
+                     uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                         data.ftLastWriteTime.dwLowDateTime};
+}

@@ -21,3 +21,15 @@ std::string full_path(const char* path);
 // link, in another letter case). Nothing when it cannot be opened.
 using FileId = std::pair<unsigned long, uint64_t>;
 std::optional<FileId> file_identity(const char* path);
+
+// A file's size and last write time: a file whose stamp is unchanged is taken to be unchanged.
+// Nothing when the file is missing or a folder.
+struct FileStamp {
+    uint64_t size = 0;
+    uint64_t written = 0;
+    bool operator==(const FileStamp& other) const {
+        return size == other.size && written == other.written;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+std::optional<FileStamp> file_stamp(const char* path);

@@ -6,3 +6,6 @@
 // Starts procedure(argument) at once, with the default stack. A null handle when the thread
 // cannot be created; closing the handle leaves the thread running.
 unique_handle start_thread(LPTHREAD_START_ROUTINE procedure, void* argument = nullptr);
+
+// The processors the system runs the program on: one worker for each keeps them all busy.
+int processor_count();

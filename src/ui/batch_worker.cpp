@@ -22,7 +22,7 @@ DWORD WINAPI processing_worker(void* argument) {
     const std::unique_ptr<WorkerJob> job(static_cast<WorkerJob*>(argument));
     WindowBatchHost host(job->app);
     try {
-        run_batch(read_form(job->app), job->settings, host);
+        run_batch(read_form(job->app), job->settings, processor_count(), host);
     } catch (...) {
         // Out of memory inside a run: the window must not stay locked.
         host.hand_back_settings(job->settings);

@@ -2,7 +2,6 @@
 // two threads at once, and what becomes of a picture the library cannot shrink.
 #include "core/image_pipeline.h"
 #include "imaging/magick.h"
-#include "platform/file_system.h"
 #include "platform/unique_handle.h"
 #include "support/win32_support.h"
 
@@ -34,32 +33,13 @@ void the_count_holds_across_threads() {
     check(IsMagickWandInstantiated() == MagickFalse, "the last stop left the library running");
 }
 
-// Keeps the log; a resize failure never asks anything.
-struct LogHost : BatchHost {
-    std::string log;
-    void show_message(const char*, const char*, MessageIcon) override {}
-    bool ask_yes_no(const char*, const char*) override { return false; }
-    void set_progress_range(int) override {}
-    void set_progress_position(int) override {}
-    void append_log_line(const char* line) override { log += line; }
-    void save_settings(const Settings&) override {}
-    void offer_target_folder(const char*, const char*) override {}
-    void hand_back_settings(const Settings&) override {}
-    void restore_controls() override {}
-    void request_focus(FormControl) override {}
-};
-
 // With the library's memory this tight and no disk, a 1000 x 600 picture is read but the resize
 // finds no room for its working copies.
-void a_picture_that_cannot_be_shrunk_is_logged_and_not_counted() {
-    const TestFolder target;
-    const std::string pictures = test_picture_path("");
-    const std::string folder = pictures.substr(0, pictures.size() - 1);
-    PipelineOptions options;
-    options.resize = true;
-    options.width = 750;
-    LogHost host;
-    RunState state;
+void a_picture_that_cannot_be_shrunk_fails_with_its_line() {
+    const std::string source = test_picture_path("wide.png");
+    RunContext run;
+    run.options.resize = true;
+    run.options.width = 750;
     const MagickSession library;
     const MagickSizeType memory = MagickGetResourceLimit(MemoryResource);
     const MagickSizeType map = MagickGetResourceLimit(MapResource);
@@ -67,21 +47,18 @@ void a_picture_that_cannot_be_shrunk_is_logged_and_not_counted() {
     MagickSetResourceLimit(MemoryResource, 10'000'000);
     MagickSetResourceLimit(MapResource, 0);
     MagickSetResourceLimit(DiskResource, 0);
-    const ImageOutcome outcome =
-        process_image(folder, target.path(), "wide.png", state, Settings{}, options, host);
+    const ImageResult result = process_image(run, source, "Z:\\out\\wide.png.jpg", nullptr);
     MagickSetResourceLimit(MemoryResource, memory);
     MagickSetResourceLimit(MapResource, map);
     MagickSetResourceLimit(DiskResource, disk);
-    check(outcome == ImageOutcome::ProcessFailure, "the resize did not fail the image");
-    check_equal(host.log, "处理 " + folder + "\\wide.png 出错", "log");
-    check_equal(state.written, 0, "count");
-    check(!file_exists((target / "wide.png.jpg").c_str()), "a result was written");
+    check(result.outcome == ImageOutcome::ProcessFailure, "the resize did not fail the image");
+    check(result.log == std::vector<std::string>{"处理 " + source + " 出错"}, "log");
+    check(result.encoded.length == 0, "a result was encoded");
 }
 
-const TestCase cases[] = {
-    {"the count holds across threads", the_count_holds_across_threads},
-    {"a picture that cannot be shrunk is logged and not counted",
-     a_picture_that_cannot_be_shrunk_is_logged_and_not_counted}};
+const TestCase cases[] = {{"the count holds across threads", the_count_holds_across_threads},
+                          {"a picture that cannot be shrunk fails with its line",
+                           a_picture_that_cannot_be_shrunk_fails_with_its_line}};
 const Registration registration(cases);
 
 } // namespace

@@ -36,6 +36,7 @@ const char batch_usage[] =
     "  --save                 keep the run's settings: in FILE with --settings, else in\n"
     "                         config.dat, where the window finds them\n"
     "  --yes                  overwrite existing results; without it the run stops at the first\n"
+    "  --jobs N               process N images at once (1-64; default: one per processor)\n"
     "  --help                 this text\n"
     "\n"
     "Paths may be relative, Unix or Windows paths. The last line sums the run up.\n"
@@ -234,10 +235,24 @@ const Option* find_option(const std::string& name) {
     return option == std::end(Options) ? nullptr : option;
 }
 
-// The switches that shape the run rather than set a value; --settings takes the file.
+// More threads than that only take memory.
+constexpr int MaxJobs = 64;
+
+// The switches that shape the run rather than set a value; --settings takes the file, --jobs
+// its number.
 bool read_run_switch(const std::string& arg, const std::vector<std::string>& args, std::size_t& i,
                      BatchCommand& command, const ArgumentEnvironment& env) {
-    if (arg == "--help")
+    if (arg == "--jobs") {
+        const auto jobs = i + 1 < args.size() && is_digits(args[i + 1].c_str())
+                              ? parse_decimal(args[i + 1])
+                              : std::nullopt;
+        if (!jobs || *jobs < 1 || *jobs > MaxJobs) {
+            command.error = "--jobs needs a number from 1 to " + std::to_string(MaxJobs);
+        } else {
+            command.jobs = *jobs;
+            ++i;
+        }
+    } else if (arg == "--help")
         command.help = true;
     else if (arg == "--yes")
         command.yes = true;

@@ -33,6 +33,7 @@ struct BatchCommand {
     bool help = false;
     bool yes = false;  // Yes to the overwrite question
     bool save = false; // the checked settings go back to the file they came from
+    int jobs = 0;      // worker threads; 0: one for each processor
     StartingSettings start = StartingSettings::ConfigDat;
     std::string settings_file; // with StartingSettings::File, as the program works with it
     std::vector<OptionArgument> options;

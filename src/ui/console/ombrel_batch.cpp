@@ -15,6 +15,7 @@
 #include "imaging/text_watermark.h"
 #include "platform/file_system.h"
 #include "platform/library_path.h"
+#include "platform/thread.h"
 #include "settings/config_file.h"
 #include "ui/console/batch_options.h"
 
@@ -220,7 +221,8 @@ int main(int argc, char** argv) {
     build_font_paths();
     ConsoleHost host(command.yes, file_to_save(command));
     const Clock::time_point start = Clock::now();
-    const BatchOutcome outcome = run_batch(form, settings, host);
+    const int workers = command.jobs > 0 ? command.jobs : processor_count();
+    const BatchOutcome outcome = run_batch(form, settings, workers, host);
     if (outcome.end != BatchEnd::Refused)
         host.line(summary(outcome, seconds_since(start)));
     return exit_status(outcome);
