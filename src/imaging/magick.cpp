@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/program.h"
+#include "imaging/magick_memory.h"
 #include "platform/library_path.h"
 #include "platform/process_folder.h"
 
@@ -11,6 +12,8 @@ namespace {
 
 std::mutex start_mutex;
 int start_count = 0;
+// Once for the process: the blocks of one start may be freed by the library after another.
+bool memory_methods_set = false;
 // The folder of the library's scratch files while it runs. Not an object with a destructor: one
 // run at the end of the process (the window closed during a batch) would make Win32 calls while
 // the process ends, and a folder left then is the next start's to remove.
@@ -56,6 +59,10 @@ void magick_start() {
     const std::lock_guard<std::mutex> lock(start_mutex);
     if (start_count++ == 0) {
         use_program_coder_modules();
+        if (!memory_methods_set) {
+            keep_large_library_blocks();
+            memory_methods_set = true;
+        }
         MagickWandGenesis();
         set_resource_limits();
         scratch_folder = new ProcessFolder(program_file_path("cache"));
@@ -69,6 +76,7 @@ void magick_stop() {
         return; // a stop without its start must not end someone else's library
     if (--start_count == 0) {
         MagickWandTerminus(); // which removes the library's own files first
+        free_kept_library_blocks();
         delete scratch_folder;
         scratch_folder = nullptr;
     }
