@@ -11,7 +11,7 @@ int resized_height(int width, int height, int target_width) {
 int jpeg_decode_scale(int width, int target_width) {
     if (target_width < 1)
         return 1;
-    const int64_t scale = width / (int64_t{2} * target_width);
+    const int64_t scale = int64_t{3} * width / (int64_t{4} * target_width);
     return scale < 1 ? 1 : scale > 8 ? 8 : static_cast<int>(scale);
 }
 
