@@ -87,15 +87,42 @@ void set_font(DrawingWand* drawing, const std::string& file, const std::string& 
         DrawSetFontFamily(drawing, family.c_str());
 }
 
-// Metrics, for the text in the chosen font or, when the library cannot use that font at all, in
-// the fallback font; nothing when neither serves.
-unique_magick_memory<double> metrics_with_usable_font(MagickWand* image, DrawingWand* drawing,
-                                                      const WatermarkText& text) {
-    auto metrics = query_metrics(image, drawing, text.text);
-    if (metrics || text.fallback.empty())
-        return metrics;
-    DrawSetFont(drawing, text.fallback.c_str());
-    return query_metrics(image, drawing, text.text);
+// The library gets the style and weight too, for the faces it looks up itself.
+void set_text_font(DrawingWand* drawing, const WatermarkText& text) {
+    DrawSetTextEncoding(drawing, "UTF-8");
+    if (text.italic)
+        DrawSetFontStyle(drawing, ItalicStyle);
+    if (text.bold)
+        DrawSetFontWeight(drawing, bold_weight);
+    set_font(drawing, text.font_file, text.family);
+    DrawSetFontSize(drawing, text.size);
+}
+
+// The text's measures, in the chosen font or, when the library cannot use that font at all, in
+// the fallback font, which text then names; unmeasured when neither serves. They depend on
+// neither the picture nor the colour.
+void measure_text(WatermarkText& text) {
+    const auto canvas = new_magick_wand();
+    const auto background = new_pixel_wand();
+    const auto drawing = new_drawing_wand();
+    if (!canvas || !background || !drawing ||
+        MagickNewImage(canvas.get(), 1, 1, background.get()) != MagickTrue)
+        return;
+    set_text_font(drawing.get(), text);
+    auto metrics = query_metrics(canvas.get(), drawing.get(), text.text);
+    const std::string fallback = metrics ? std::string() : fallback_font_file();
+    if (!fallback.empty()) {
+        text.font_file = library_font_path(fallback.c_str());
+        text.family.clear();
+        DrawSetFont(drawing.get(), text.font_file.c_str());
+        metrics = query_metrics(canvas.get(), drawing.get(), text.text);
+    }
+    if (!metrics)
+        return;
+    text.measured = true;
+    text.character_height = metrics.get()[CharacterHeight];
+    text.descender = metrics.get()[Descender];
+    text.advance_width = metrics.get()[AdvanceWidth];
 }
 
 } // namespace
@@ -119,46 +146,31 @@ WatermarkText prepare_text_watermark(const FontSpec& font, double opacity, const
     prepared.bold = font.isWeight != 0;
     prepared.italic = font.isItalic != 0;
     find_font(font.fontName, prepared.bold, prepared.italic, prepared.font_file, prepared.family);
-    const std::string fallback = fallback_font_file();
-    if (!fallback.empty())
-        prepared.fallback = library_font_path(fallback.c_str());
     prepared.size = font.fontSize;
     prepared.colour = font.htmlColor;
     prepared.opacity = opacity;
+    measure_text(prepared);
     return prepared;
 }
 
-// The library gets the style and weight too, for the faces it looks up itself.
 bool draw_text_watermark(MagickWand* image, const WatermarkText& text, int h_direction,
                          int h_margin, int v_direction, int v_margin) {
     const auto drawing = new_drawing_wand();
     const auto colour = new_pixel_wand();
-    if (!drawing || !colour)
+    if (!text.measured || !drawing || !colour)
         return false;
-    const double width = static_cast<double>(MagickGetImageWidth(image));
-    const double height = static_cast<double>(MagickGetImageHeight(image));
-    DrawSetTextEncoding(drawing.get(), "UTF-8");
-    if (text.italic)
-        DrawSetFontStyle(drawing.get(), ItalicStyle);
-    if (text.bold)
-        DrawSetFontWeight(drawing.get(), bold_weight);
-    set_font(drawing.get(), text.font_file, text.family);
-    DrawSetFontSize(drawing.get(), text.size);
-
+    set_text_font(drawing.get(), text);
     // A colour text the library cannot read leaves the fill at its default, black, as it
     // always has: the text is drawn all the same.
     PixelSetColor(colour.get(), text.colour.c_str());
     DrawSetFillColor(drawing.get(), colour.get());
     if (text.opacity < 1.0)
         DrawSetFillOpacity(drawing.get(), text.opacity);
-
-    const auto metrics = metrics_with_usable_font(image, drawing.get(), text);
-    if (!metrics)
-        return false;
-    const double* m = metrics.get();
     const TextPlacement at =
-        place_text(width, height, m[CharacterHeight], m[Descender], m[AdvanceWidth], h_direction,
-                   h_margin, v_direction, v_margin);
+        place_text(static_cast<double>(MagickGetImageWidth(image)),
+                   static_cast<double>(MagickGetImageHeight(image)), text.character_height,
+                   text.descender, text.advance_width, h_direction, h_margin, v_direction,
+                   v_margin);
     return MagickAnnotateImage(image, drawing.get(), at.x, at.y, 0.0, text.text.c_str()) ==
            MagickTrue;
 }

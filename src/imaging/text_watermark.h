@@ -12,20 +12,21 @@ extern char FontFilePaths[5][260];
 
 void build_font_paths();
 
-// A text watermark as the library draws it: the text in UTF-8, its font found and its colour
-// read once, for every picture it goes on.
+// A text watermark as the library draws it: the text in UTF-8, its font found and the text
+// measured in it once, for every picture it goes on.
 struct WatermarkText {
     std::string text;
     std::string font_file; // in the library's form; empty when the library is to look up...
     std::string family;    // ...this family (UTF-8) itself
-    std::string fallback;  // a font file for when the library can use neither
     double size = 0;
     bool bold = false, italic = false;
     std::string colour; // "#rrggbb"
     double opacity = 1.0;
+    bool measured = false; // false when the library can use no font for it
+    double character_height = 0, descender = 0, advance_width = 0;
 };
-// text and the face, size, style and colour of font. Asks the system for font files: call it
-// once, not for every picture.
+// text and the face, size, style and colour of font. Asks the system for font files and
+// measures the text, with the library running: call it once, not for every picture.
 WatermarkText prepare_text_watermark(const FontSpec& font, double opacity, const char* text);
 
 // False when nothing was drawn: no drawing wand, no font the library can use, or the library
