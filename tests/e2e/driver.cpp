@@ -7,6 +7,7 @@
 //   program loopback            the tests' build, whose web site is this driver's, on 127.0.0.1
 //   make PATH RECIPE            a picture, made before the driver runs (scripts/e2e-scenario)
 //   folder PATH | write PATH TEXT | move FROM TO
+//   copies PATH N               N copies of the file beside it, named "1 NAME" to "N NAME"
 //   serve PATH TEXT             the site answers PATH with TEXT
 //   banner PICTURE LINK TIME    the site lists and serves a banner
 //   launch [FOLDER] | ready | start     start the program, wait for the end of its start-up
@@ -18,6 +19,7 @@
 //   browse desktop | font FACE SIZE | file PATH     fill the common dialogs
 //   contains FILE TEXT | pixel PICTURE X Y RRGGBB | screen TARGET DX DY RRGGBB (from its middle)
 //   help TARGET (F1 over it) | mouse TARGET (a click in its middle) | screenshot
+//   dirty TARGET                TARGET painted over in black, to be painted again by the program
 //   type CONTROL TEXT           TEXT typed into CONTROL through the X keyboard
 //   keys CONTROL KEYSYM...      X keys pressed in turn, such as a sequence of tests/e2e/Compose,
 //                               whose result the X input method hands on as one string
@@ -313,6 +315,14 @@ const std::map<std::string, Step> Steps = {
     {"write", [](const Args& a) { check(write_file(a[1].c_str(), a[2]), "cannot write " + a[1]); }},
     {"move",
      [](const Args& a) { check(MoveFileA(a[1].c_str(), a[2].c_str()), "cannot move " + a[1]); }},
+    {"copies",
+     [](const Args& a) {
+         const std::size_t name = a[1].rfind('\\') + 1;
+         for (int n = 1; n <= std::stoi(a[2]); ++n) {
+             const std::string copy = a[1].substr(0, name) + std::to_string(n) + " " + a[1].substr(name);
+             check(CopyFileA(a[1].c_str(), copy.c_str(), FALSE), "cannot copy " + a[1]);
+         }
+     }},
     {"serve", [](const Args& a) { serve(a[1], a[2]); }},
     {"banner",
      [](const Args& a) {
@@ -445,6 +455,16 @@ const std::map<std::string, Step> Steps = {
          wait_for([&] { return text_of(log) == a[1]; }, "the log \"" + a[1] + "\"");
      }},
     {"screenshot", [](const Args&) { save_screenshot(); }},
+    {"dirty",
+     [](const Args& a) {
+         const HWND window = target(a[1]);
+         RECT r;
+         GetClientRect(window, &r);
+         const HDC dc = GetDC(window);
+         FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+         ReleaseDC(window, dc);
+         InvalidateRect(window, nullptr, FALSE);
+     }},
 };
 
 void play(const Args& a) {

@@ -36,6 +36,7 @@ const char batch_usage[] =
     "  --save                 keep the run's settings: in FILE with --settings, else in\n"
     "                         config.dat, where the window finds them\n"
     "  --yes                  overwrite existing results; without it the run stops at the first\n"
+    "                         result that exists\n"
     "  --jobs N               process N images at once (1-64; default: one per processor)\n"
     "  --help                 this text\n"
     "\n"

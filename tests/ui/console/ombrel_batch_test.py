@@ -83,10 +83,13 @@ def config(name, text):
 
 HALF = "-size 40x20 xc:none -fill red -draw 'rectangle 20,0 39,19'"
 PHOTO = '-size 400x300 gradient:red-blue -quality 90'
+BIG, SMALL = '-size 2000x1500 gradient:red-blue', '-size 8x8 xc:red'
 # A red corner that shows which way up the picture is.
 UPRIGHT = "-size 300x200 xc:#ffffe0 -fill red -draw 'rectangle 0,0 59,39'"
 picture(at('mark.png'), '-size', '20x10', 'xc:red')
 picture(at('blue.png'), '-size', '20x10', 'xc:blue')
+MIXED = ['--width', '300', '--text', 'T', '--font', 'DejaVu Sans', '--image', at('mark.png'),
+         '--image-pos', '1,1']
 CONFIG = os.path.join(program, 'config.dat')
 CACHE = os.path.join(program, 'cache')
 held = []
@@ -144,6 +147,14 @@ ROWS = [
       ('colour', 'b.png.jpg', (2, 2, 16, 16), WHITE), ('colour', 'b.png.jpg', (22, 2, 16, 16), RED),
       ('colour', 'c.gif.jpg', (2, 2, 16, 16), WHITE), ('absent', 'd.gif.jpg'),
       ('absent', 'e.jpg'), ('absent', 'sub')]),
+    ('a mixed folder on one worker', lambda: source(
+        'mixed', ('0-cut.jpg', hostile.damaged('-size 3000x2000 gradient:red-blue -interlace JPEG',
+                                               keep=0.4)),
+        ('a.jpg', PHOTO), ('b.png', HALF), ('c.gif', HALF), ('d.gif', '-delay 20 -size 8x8 xc:red xc:blue'),
+        ('e.jpg', b'not an image'), ('f.png', '-size 64x48 xc:teal')), MIXED + ['--jobs', '1'], 4,
+     [(4, 2, 1)], []),
+    ('four workers write what one writes, byte for byte, and log in list order', lambda: at('mixed'), MIXED + ['--jobs', '4', 'TO:mixed-4'], 4, [(4, 2, 1)],
+     [('same as', 'mixed-out'), ('in order', ['\\0-cut.jpg 出错', '\\d.gif ,这是', '\\e.jpg 出错'])]),
     ('a shrink on load gives the exact height, of the upright picture', lambda: source(
         'odd', ('wide.jpg', '-size 2800x2007 xc:orange'), ('tall.jpg', '-size 1601x4803 xc:teal'),
         ('tall-turned.jpg', turned(6, '-size 1601x4803 xc:teal'))),
@@ -171,19 +182,28 @@ ROWS = [
      ['--subfolders'], 0, [(3, 0, 0)],
      [('size', 'top.jpg', '8 8'), ('size', 'a/mid.png.jpg', '8 8'),
       ('size', 'a/嘰/deep.jpg', '8 8'), ('absent', '.hidden')]),
-    ('no to the overwrite question keeps the older result', lambda: (
-        write(at('no-out', 'a.jpg'), b'older'), source('no', ('a.jpg', '-size 8x8 xc:red')))[1],
-     [], 2, ['你取消了本次图片处理', (0, 0, 0)], [('content', 'a.jpg', b'older')]),
+    ('no to the overwrite question in the middle of the list: what came before is written, '
+     'nothing from it on', lambda: (write(at('collide-out', 'c.jpg'), b'older'), source(
+         'collide', ('a.jpg', BIG), ('b.jpg', BIG), ('c.jpg', SMALL), ('d.jpg', SMALL),
+         ('e.jpg', SMALL)))[1], ['--jobs', '4'], 2, ['你取消了本次图片处理', (2, 0, 0)],
+     [('files', ['a.jpg', 'b.jpg', 'c.jpg']), ('content', 'c.jpg', b'older')]),
+    ('yes to it writes them all', lambda: (write(at('collide-yes', 'c.jpg'), b'older'),
+                                           at('collide'))[1], ['--yes', 'TO:collide-yes'], 0,
+     [(5, 0, 0)], [('files', ['a.jpg', 'b.jpg', 'c.jpg', 'd.jpg', 'e.jpg']), ('size', 'c.jpg', '8 8')]),
+    ('no in the first folder of a tree makes no mirror of a later one', lambda: (
+        write(at('tree-no-out', 'a.jpg'), b'older'), source(
+            'tree-no', ('a.jpg', SMALL), ('x/y.jpg', SMALL)))[1], ['--subfolders'], 2, [(0, 0, 0)],
+     [('files', ['a.jpg'])]),
     ('yes replaces the sources in place after a quarter turn, and opens nothing', lambda: source(
         'in-place', ('a.jpg', '-size 100x50 xc:red'), ('c.png', '-size 100x50 xc:red')),
      ['--yes', '--rotate', '90', '--width', '40', 'SAME'], 0, [(2, 0, 0)],
      [('size', 'a.jpg', '40 80'), ('size', 'c.png.jpg', '40 80'), ('size', 'c.png', '100 50'),
       ('files', ['a.jpg', 'c.png', 'c.png.jpg']), ('no line', '打开目标文件夹')]),
-    ('a failed write is logged and not counted', lambda: (
+    ('a failed write in the middle is logged and not counted', lambda: (
         os.makedirs(at('blocked-out', 'b.jpg')), source(
-            'blocked', ('a.jpg', '-size 8x8 xc:red'), ('b.jpg', '-size 8x8 xc:red')))[1],
-     ['--yes'], 4, ['保存 ', '\\b.jpg 出错', (1, 1, 0)],
-     [('size', 'a.jpg', '8 8'), ('files', ['a.jpg', 'b.jpg'])]),
+            'blocked', ('a.jpg', SMALL), ('b.jpg', SMALL), ('c.jpg', SMALL)))[1],
+     ['--yes'], 4, ['保存 ', '\\b.jpg 出错', (2, 1, 0)],
+     [('size', 'a.jpg', '8 8'), ('size', 'c.jpg', '8 8'), ('files', ['a.jpg', 'b.jpg', 'c.jpg'])]),
     ('a mirror that cannot be made ends the run', lambda: (
         write(at('mirror-out', 'a'), b'a file'), source('mirror', ('a/x.jpg', '-size 8x8 xc:red')))[1],
      ['--subfolders'], 3, ['创建图片处理后保存到的文件夹时出错', (0, 0, 0)], []),
@@ -235,7 +255,7 @@ for args, says in [(['--width', '99999'], '--width 99999'), (['--rotate', '45'],
                    (['--quality', '87'], '100, 95, 90, 85, 80, 75, 70, 65, 60, 55, 50'),
                    (['--text-opacity', '55'], '100, 90, 80'), (['--text-pos', '9,9'], '9,9'),
                    (['--text-margins', '5,12345'], '5,12345'), (['--image', 'none.png'], 'no such file'),
-                   (['--font', 'No Such Face'], 'no such font')]:
+                   (['--font', 'No Such Face'], 'no such font'), (['--jobs', '0'], 'from 1 to 64')]:
     ROWS.append((f'usage error: {" ".join(args)}', lambda: at('latin'), args, 64,
                  [says, 'see --help'], [('one line',)]))
 
@@ -273,6 +293,14 @@ def check(kind, out, output, *args):
         return all(open(at(args[0], f), 'rb').read() == files[f] for f in args[1:] or files)
     if kind == 'mode':  # under a mask: Wine gives the group the owner's bits
         return os.stat(path).st_mode & args[1] == args[2]
+    if kind == 'same as':  # the same files, byte for byte, as another run's target
+        other = at(args[0])
+        return sorted(os.listdir(out)) == sorted(os.listdir(other)) and all(
+            open(os.path.join(out, f), 'rb').read() == open(os.path.join(other, f), 'rb').read()
+            for f in os.listdir(other))
+    if kind == 'in order':
+        found = [output.find(line) for line in args[0]]
+        return -1 not in found and found == sorted(found)
     if kind == 'cache':
         return sorted(os.listdir(CACHE)) == args[0]
     raise ValueError(kind)
@@ -314,7 +342,8 @@ for name, setup, options, status, lines, checks in ROWS:
     src = setup()
     out = {'SAME': src, 'INSIDE': os.path.join(src, 'out')}.get(options[-1] if options else '',
                                                                 src + '-out')
-    options = [o for o in options if o not in ('SAME', 'INSIDE')]
+    out = at(options[-1][3:]) if options and options[-1].startswith('TO:') else out
+    options = [o for o in options if o not in ('SAME', 'INSIDE') and not o.startswith('TO:')]
     start = time.time()
     run, struck = run_batch(options, src, out)
     output = run.stdout + run.stderr
@@ -331,7 +360,7 @@ for name, setup, options, status, lines, checks in ROWS:
 
 # A run that replaces its sources, killed at random moments: every original stays as it was or
 # becomes a whole result, and nothing is left that a later run would take for a source. A last
-# run goes to its end and removes the killed runs' scratch folders.
+# run goes to its end and removes the killed runs' scratch folders and partial results.
 def killed_runs(kills=5):
     src = source('killed', *[(f'{i}.jpg', '-size 1600x1200 gradient:red-blue') for i in range(6)])
     command = ['wine', os.path.join(program, 'ombrel-batch.exe'), '--defaults', '--yes', '--width',
@@ -345,7 +374,7 @@ def killed_runs(kills=5):
             data = open(at('killed', f), 'rb').read() if os.path.exists(at('killed', f)) else None
             whole = data == made[src].get(f) or (data and data.endswith(b'\xff\xd9') and
                                                  facts(at('killed', f), '%w') == '300')
-            wrong += [] if f.endswith('.part') or f in made[src] and whole else [f'{f} {moments}']
+            wrong += [] if f.endswith('.part') and k < kills or f in made[src] and whole else [f'{f} {moments}']
     wrong += [f'scratch folders left {os.listdir(CACHE)}'] * (sorted(os.listdir(CACHE)) != cache_before)
     return report('a run that replaces its sources, killed at random moments', wrong)
 
