@@ -42,7 +42,7 @@ class SystemCheckEnvironment : public CheckEnvironment {
 struct RunState {
     int overwrite_answer = -1; // -1 not asked yet, 1 overwrite all, 0 cancelled
     int written = 0;
-    int failed = 0;  // not read, shrunk or written
+    int failed = 0;  // not read, processed or written
     int skipped = 0; // animated GIFs
 };
 

@@ -15,7 +15,7 @@ enum class BatchEnd {
 struct BatchOutcome {
     BatchEnd end;
     int written = 0;          // images written
-    int failed = 0;           // images that could not be read, shrunk or written
+    int failed = 0;           // images that could not be read, processed or written
     int skipped = 0;          // animated GIFs
     int folders_left_out = 0; // subfolders whose paths are too long to be listed
 };

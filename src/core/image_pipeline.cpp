@@ -51,16 +51,17 @@ bool lower_quality(MagickWand* image, int quality) {
     return (own != 0 && own <= size_t(quality)) || set_jpeg_quality(image, quality);
 }
 
-// The steps after the read, in their fixed order. Only a failed resize fails the image: its
-// picture would be written at the wrong size and counted as shrunk. Every other step that the
-// library refuses leaves the picture as the library left it, and the image is written all the
-// same, as the program has always done (an unreadable watermark image among them).
+// The steps after the read, in their fixed order. A picture that could not be turned, shrunk or
+// laid on white fails the image: it would be written the wrong way up, at the wrong size or
+// with its transparent parts black, and counted as processed. A watermark that the library
+// refuses is left out and the image is written all the same, as the program has always done
+// (an unreadable watermark image among them).
 bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& stored,
                  const RunContext& run, WatermarkCopy* watermark) {
     const PipelineOptions& options = run.options;
     to_srgb(image);
-    if (options.rotate)
-        rotate_clockwise(image, options.angle);
+    if (options.rotate && !rotate_clockwise(image, options.angle))
+        return false;
     if (options.resize && !resize_to_width(image, options.width, stored.width, stored.height))
         return false;
     if (options.set_quality)
@@ -73,9 +74,7 @@ bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& 
             composite_watermark(image, picture, options.image_horz.direction,
                                 options.image_horz.margin, options.image_vert.direction,
                                 options.image_vert.margin);
-    if (needs_white_canvas(format.c_str()))
-        lay_on_white(image);
-    return true;
+    return !needs_white_canvas(format.c_str()) || lay_on_white(image);
 }
 
 } // namespace

@@ -43,7 +43,7 @@ const char batch_usage[] =
     "Paths may be relative, Unix or Windows paths. The last line sums the run up.\n"
     "Exit status: 0 every image processed (animated GIFs are skipped), 1 a setting was\n"
     "refused, 2 the run was cancelled, 3 a folder could not be read or created, 4 an image\n"
-    "could not be read, shrunk or written, 64 usage.\n";
+    "could not be read, processed or written, 64 usage.\n";
 
 namespace {
 
