@@ -57,6 +57,17 @@ void build_font_path(int row, const char* fonts_folder, const char* file) {
     std::snprintf(FontFilePaths[row], sizeof FontFilePaths[row], "%s\\%s", fonts_folder, file);
 }
 
+// A one-pixel picture to measure text against: the library measures only on a picture, and the
+// measures depend on the font, its size and the text, not on the picture.
+unique_magick_wand measuring_canvas() {
+    auto canvas = new_magick_wand();
+    const auto background = new_pixel_wand();
+    if (!canvas || !background ||
+        MagickNewImage(canvas.get(), 1, 1, background.get()) != MagickTrue)
+        return {};
+    return canvas;
+}
+
 unique_magick_memory<double> query_metrics(MagickWand* image, DrawingWand* drawing,
                                            const std::string& text) {
     return unique_magick_memory<double>(MagickQueryFontMetrics(image, drawing, text.c_str()));
@@ -102,11 +113,9 @@ void set_text_font(DrawingWand* drawing, const WatermarkText& text) {
 // the fallback font, which text then names; unmeasured when neither serves. They depend on
 // neither the picture nor the colour.
 void measure_text(WatermarkText& text) {
-    const auto canvas = new_magick_wand();
-    const auto background = new_pixel_wand();
+    const auto canvas = measuring_canvas();
     const auto drawing = new_drawing_wand();
-    if (!canvas || !background || !drawing ||
-        MagickNewImage(canvas.get(), 1, 1, background.get()) != MagickTrue)
+    if (!canvas || !drawing)
         return;
     set_text_font(drawing.get(), text);
     auto metrics = query_metrics(canvas.get(), drawing.get(), text.text);
@@ -166,11 +175,10 @@ bool draw_text_watermark(MagickWand* image, const WatermarkText& text, int h_dir
     DrawSetFillColor(drawing.get(), colour.get());
     if (text.opacity < 1.0)
         DrawSetFillOpacity(drawing.get(), text.opacity);
-    const TextPlacement at =
-        place_text(static_cast<double>(MagickGetImageWidth(image)),
-                   static_cast<double>(MagickGetImageHeight(image)), text.character_height,
-                   text.descender, text.advance_width, h_direction, h_margin, v_direction,
-                   v_margin);
+    const TextPlacement at = place_text(static_cast<double>(MagickGetImageWidth(image)),
+                                        static_cast<double>(MagickGetImageHeight(image)),
+                                        text.character_height, text.descender, text.advance_width,
+                                        h_direction, h_margin, v_direction, v_margin);
     return MagickAnnotateImage(image, drawing.get(), at.x, at.y, 0.0, text.text.c_str()) ==
            MagickTrue;
 }
@@ -179,11 +187,9 @@ bool draw_text_watermark(MagickWand* image, const WatermarkText& text, int h_dir
 // or a narrow placeholder. A face the library cannot use at all shows no Chinese either.
 int font_shows_chinese(const FontSpec& font) {
     const MagickSession session;
-    const auto canvas = new_magick_wand();
-    const auto background = new_pixel_wand();
+    const auto canvas = measuring_canvas();
     const auto drawing = new_drawing_wand();
-    if (!canvas || !background || !drawing ||
-        MagickNewImage(canvas.get(), 32, 32, background.get()) != MagickTrue)
+    if (!canvas || !drawing)
         return 0;
     DrawSetTextEncoding(drawing.get(), "UTF-8");
     std::string file, family;
