@@ -1,10 +1,8 @@
 #include "imaging/image_operations.h"
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "imaging/exif_rules.h"
@@ -19,17 +17,6 @@ int image_width(MagickWand* image) {
 }
 int image_height(MagickWand* image) {
     return static_cast<int>(MagickGetImageHeight(image));
-}
-
-// A colour profile describes the pixels while they are in its colour space: RGB, or grey for a
-// grey picture. A CMYK source's profile no longer fits pixels turned to sRGB.
-bool describes_the_colours(const char* name, const StringInfo* profile) {
-    if (std::strcmp(name, "icc") != 0 && std::strcmp(name, "icm") != 0)
-        return false;
-    const std::string_view data(reinterpret_cast<const char*>(GetStringInfoDatum(profile)),
-                                GetStringInfoLength(profile));
-    const std::string_view space = data.substr(std::min<std::size_t>(16, data.size()), 4);
-    return space == "RGB " || space == "GRAY";
 }
 
 } // namespace
@@ -128,7 +115,7 @@ bool strip_metadata(MagickWand* wand, bool keep_exif) {
     for (const char* name = GetNextImageProfile(image); name; name = GetNextImageProfile(image))
         names.emplace_back(name);
     for (const std::string& name : names)
-        if (!describes_the_colours(name.c_str(), GetImageProfile(image, name.c_str())))
+        if (name != "icc" && name != "icm")
             DeleteImageProfile(image, name.c_str());
     DeleteImageProperty(image, "comment");
     if (exif.empty())

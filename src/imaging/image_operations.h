@@ -40,8 +40,9 @@ EncodedImage encode_image(MagickWand* image, const char* format);
 // A picture with an alpha channel, whatever its format, may hold transparent parts, which a
 // JPEG would show black: it is laid on white before it is written.
 bool needs_white_canvas(MagickWand* image);
-// A result keeps of its source's metadata its colour profile (ICC), on which its colours depend,
-// when the profile fits its pixels; with keep_exif the EXIF block too, without the location and
+// A result keeps of its source's metadata its colour profile (ICC), on which its colours depend
+// (the library drops a CMYK profile when it turns the pixels to sRGB); with keep_exif the EXIF
+// block too, without the location and
 // the thumbnail (its orientation upright). Nothing else: no XMP, IPTC, Photoshop block or
 // comment, which may carry the location as well.
 bool strip_metadata(MagickWand* image, bool keep_exif);

@@ -94,7 +94,7 @@ bool stored_sideways(OrientationType orientation) {
 // its size) before the library's limits see the picture. The library's JPEG, PNG, GIF and BMP
 // coders answer a ping from the header (the library's limit on the number of frames stops a GIF
 // of countless frames); its WebP coder decodes the whole picture even then, so a WebP file's
-// claim is taken from its first bytes. A GIF's canvas is held to the same limits as its frames.
+// claim is taken from its first bytes.
 std::optional<ImageHeader> read_header(const FileHead& head, std::string name) {
     if (name.empty())
         return std::nullopt;
@@ -115,13 +115,8 @@ std::optional<ImageHeader> read_header(const FileHead& head, std::string name) {
     if (stored_sideways(MagickGetImageOrientation(wand.get())))
         header.upright = {header.stored.height, header.stored.width};
     header.within_limits = frames_within_picture_limits(wand.get());
-    if (std::strcmp(head.coder, "GIF") == 0) {
-        const Image* first = GetFirstImageInList(GetImageFromMagickWand(wand.get()));
-        const ImageSize canvas = gif_canvas(first);
-        header.animated = moves(first);
-        header.within_limits =
-            header.within_limits && within_picture_limits(canvas.width, canvas.height);
-    }
+    header.animated = std::strcmp(head.coder, "GIF") == 0 &&
+                      moves(GetFirstImageInList(GetImageFromMagickWand(wand.get())));
     return header;
 }
 

@@ -61,10 +61,11 @@ def tagged(recipe, *assignments):
     return make
 
 
-# Every tag exiftool finds, by group and name ("EXIF:Make"), numbers as numbers.
+# Every tag exiftool finds, by group and name ("EXIF:Make"), numbers as numbers; None without
+# a file.
 def tags(path):
     return json.loads(subprocess.run(['exiftool', '-j', '-G', '-n', path], capture_output=True,
-                                     text=True).stdout)[0]
+                                     text=True).stdout or '[null]')[0]
 
 
 def icc_of(path):
@@ -353,7 +354,7 @@ def check(kind, out, output, *args):
         return near(colour(path, args[1], 'minima'), args[2])
     if kind == 'tags':  # these values, and no tag of these groups or names
         found = tags(path)
-        return all(found.get(t) == v for t, v in args[1].items()) and \
+        return found is not None and all(found.get(t) == v for t, v in args[1].items()) and \
             not [t for t in found for gone in args[2] if t.startswith(gone)]
     if kind == 'profile':  # the colour profile of that file, or none
         return icc_of(path) == (open(at(args[1]), 'rb').read() if args[1] else b'')
