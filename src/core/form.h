@@ -49,6 +49,10 @@ struct FormSnapshot {
     std::string image_vert_edit;
 
     std::string target_folder_edit;
+
+    // No control of the main window: ombrel-batch --keep-metadata sets it, the window leaves it
+    // off.
+    bool keep_metadata = false;
 };
 
 // What a read through a 5-byte buffer sees of a numeric edit's text: at most 4 bytes, no

@@ -56,8 +56,8 @@ bool lower_quality(MagickWand* image, int quality) {
 // with its transparent parts black, and counted as processed. A watermark that the library
 // refuses is left out and the image is written all the same, as the program has always done
 // (an unreadable watermark image among them).
-bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& stored,
-                 const RunContext& run, WatermarkCopy* watermark) {
+bool apply_steps(MagickWand* image, const ImageSize& stored, const RunContext& run,
+                 WatermarkCopy* watermark) {
     const PipelineOptions& options = run.options;
     to_srgb(image);
     if (options.rotate && !rotate_clockwise(image, options.angle))
@@ -74,7 +74,7 @@ bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& 
             composite_watermark(image, picture, options.image_horz.direction,
                                 options.image_horz.margin, options.image_vert.direction,
                                 options.image_vert.margin);
-    return !needs_white_canvas(format.c_str()) || lay_on_white(image);
+    return !needs_white_canvas(image) || lay_on_white(image);
 }
 
 } // namespace
@@ -92,8 +92,10 @@ ImageResult process_image(const RunContext& run, const std::string& source,
     const unique_magick_memory<char> format_name(MagickGetImageFormat(image.get()));
     const std::string format = format_name ? format_name.get() : "";
 
-    if (!apply_steps(image.get(), format, stored, run, watermark))
+    if (!apply_steps(image.get(), stored, run, watermark))
         return broken_off(source);
+    // A failure can only leave the kept EXIF block out.
+    strip_metadata(image.get(), run.options.keep_metadata);
     ImageResult result;
     result.encoded = encode_image(image.get(), output_format(destination, format).c_str());
     // Bytes that could not be encoded make the write fail, and it is logged as one.

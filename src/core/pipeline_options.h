@@ -25,6 +25,7 @@ struct PipelineOptions {
     double opacity = 1.0;
     bool image_watermark = false;
     AxisPlacement image_horz{}, image_vert{};
+    bool keep_metadata = false; // the EXIF block goes with the result, bar location and thumbnail
 };
 
 // A list without a selection never reaches a value table: no rotation, no quality change, full

@@ -1,7 +1,11 @@
 #include "imaging/image_operations.h"
 
 #include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "imaging/exif_rules.h"
 #include "imaging/image_reader.h"
 #include "imaging/magick.h"
 
@@ -44,13 +48,12 @@ bool composite_watermark(MagickWand* image, MagickWand* watermark, int h_directi
     return MagickCompositeImage(image, watermark, OverCompositeOp, at.x, at.y) == MagickTrue;
 }
 
-// The delay is asked only of a read image, the frame count only when there is no delay.
+// An animation is told from its header, as the batch tells it, before a frame is decoded.
 int is_still_image(const char* path) {
     const MagickSession session;
+    const std::optional<ImageHeader> header = read_image_header(path);
     const auto wand = new_magick_wand();
-    if (!wand || !read_image(wand.get(), path))
-        return 0;
-    return MagickGetImageDelay(wand.get()) == 0 && MagickGetNumberImages(wand.get()) <= 1 ? 1 : 0;
+    return header && !header->animated && wand && read_image(wand.get(), *header) ? 1 : 0;
 }
 
 // The background colour stays unset: quarter turns uncover no background.
@@ -94,6 +97,29 @@ EncodedImage encode_image(MagickWand* image, const char* format) {
     return encoded;
 }
 
-bool needs_white_canvas(const char* format) {
-    return std::strcmp(format, "PNG") == 0 || std::strcmp(format, "GIF") == 0;
+// The reader has taken a BMP whose alpha is zero everywhere as opaque, so the flag is the
+// answer: no pixel is looked at.
+bool needs_white_canvas(MagickWand* image) {
+    return MagickGetImageAlphaChannel(image) == MagickTrue;
+}
+
+bool strip_metadata(MagickWand* wand, bool keep_exif) {
+    Image* image = GetImageFromMagickWand(wand);
+    std::string exif;
+    if (const StringInfo* block = keep_exif ? GetImageProfile(image, "exif") : nullptr)
+        exif = shareable_exif(
+            {reinterpret_cast<const char*>(GetStringInfoDatum(block)), GetStringInfoLength(block)});
+    // The names first: a profile looked up or deleted would move the library's iterator.
+    std::vector<std::string> names;
+    ResetImageProfileIterator(image);
+    for (const char* name = GetNextImageProfile(image); name; name = GetNextImageProfile(image))
+        names.emplace_back(name);
+    for (const std::string& name : names)
+        if (name != "icc" && name != "icm")
+            DeleteImageProfile(image, name.c_str());
+    DeleteImageProperty(image, "comment");
+    if (exif.empty())
+        return true;
+    const unique_string_info block(BlobToStringInfo(exif.data(), exif.size()));
+    return block && SetImageProfile(image, "exif", block.get()) == MagickTrue;
 }

@@ -18,7 +18,8 @@ bool resize_to_width(MagickWand* image, int target_width, int width, int height)
 // Blends watermark over image at the placed position; watermark stays unchanged.
 bool composite_watermark(MagickWand* image, MagickWand* watermark, int h_direction, int h_margin,
                          int v_direction, int v_margin);
-// 1 for a readable image with one frame and no delay, 0 otherwise.
+// 1 for a readable image that is no animation (a GIF of several frames with a delay on one), 0
+// otherwise.
 int is_still_image(const char* path);
 
 // Steps the batch and the previews share.
@@ -36,6 +37,12 @@ bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, 
 bool lay_on_white(MagickWand* image);
 // The image as a file of format (a library format name such as "JPEG"); no data on failure.
 EncodedImage encode_image(MagickWand* image, const char* format);
-// PNG and GIF images may hold transparent parts, which a JPEG would show black: they are laid
-// on white before they are written.
-bool needs_white_canvas(const char* format);
+// A picture with an alpha channel, whatever its format, may hold transparent parts, which a
+// JPEG would show black: it is laid on white before it is written.
+bool needs_white_canvas(MagickWand* image);
+// A result keeps of its source's metadata its colour profile (ICC), on which its colours depend
+// (the library drops a CMYK profile when it turns the pixels to sRGB); with keep_exif the EXIF
+// block too, without the location and
+// the thumbnail (its orientation upright). Nothing else: no XMP, IPTC, Photoshop block or
+// comment, which may carry the location as well.
+bool strip_metadata(MagickWand* image, bool keep_exif);

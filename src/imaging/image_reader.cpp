@@ -1,5 +1,6 @@
 #include "imaging/image_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -51,6 +52,25 @@ bool within_picture_limits(uint64_t width, uint64_t height) {
            width * height <= MaxPicturePixels;
 }
 
+// The canvas of a GIF, on which its frames are laid: the size its header gives, enlarged to
+// hold the first frame where the header gives less (as viewers do).
+ImageSize gif_canvas(const Image* first) {
+    return {static_cast<int>(std::max<size_t>(first->page.width, first->page.x + first->columns)),
+            static_cast<int>(std::max<size_t>(first->page.height, first->page.y + first->rows))};
+}
+
+// A GIF moves only when it has frames to move between and a delay to show them by: one frame
+// cannot move, whatever its delay, and frames without a delay are shown at once, one after the
+// other, as one picture.
+bool moves(const Image* first) {
+    if (!GetNextImageInList(first))
+        return false;
+    for (const Image* frame = first; frame; frame = GetNextImageInList(frame))
+        if (frame->delay != 0)
+            return true;
+    return false;
+}
+
 // Every frame, and all of them together: a still GIF's frames are all decoded.
 bool frames_within_picture_limits(MagickWand* wand) {
     uint64_t pixels = 0;
@@ -74,8 +94,7 @@ bool stored_sideways(OrientationType orientation) {
 // its size) before the library's limits see the picture. The library's JPEG, PNG, GIF and BMP
 // coders answer a ping from the header (the library's limit on the number of frames stops a GIF
 // of countless frames); its WebP coder decodes the whole picture even then, so a WebP file's
-// claim is taken from its first bytes. The animation test is the batch's: a GIF whose frame the
-// wand shows (the last) has a delay.
+// claim is taken from its first bytes.
 std::optional<ImageHeader> read_header(const FileHead& head, std::string name) {
     if (name.empty())
         return std::nullopt;
@@ -95,8 +114,9 @@ std::optional<ImageHeader> read_header(const FileHead& head, std::string name) {
     header.upright = header.stored;
     if (stored_sideways(MagickGetImageOrientation(wand.get())))
         header.upright = {header.stored.height, header.stored.width};
-    header.animated = std::strcmp(head.coder, "GIF") == 0 && MagickGetImageDelay(wand.get()) != 0;
     header.within_limits = frames_within_picture_limits(wand.get());
+    header.animated = std::strcmp(head.coder, "GIF") == 0 &&
+                      moves(GetFirstImageInList(GetImageFromMagickWand(wand.get())));
     return header;
 }
 
@@ -119,6 +139,93 @@ bool picture_data_ended_early(MagickWand* wand) {
     return false;
 }
 
+// A transparent canvas of width x height that takes its other attributes (its format among
+// them) from frame.
+unique_image transparent_canvas(const Image* frame, int width, int height,
+                                ExceptionInfo* exception) {
+    unique_image canvas(CloneImage(frame, width, height, MagickTrue, exception));
+    if (!canvas)
+        return nullptr;
+    canvas.get()->page = RectangleInfo{size_t(width), size_t(height), 0, 0};
+    canvas.get()->background_color.opacity = TransparentOpacity;
+    return SetImageBackgroundColor(canvas.get()) == MagickTrue ? std::move(canvas) : nullptr;
+}
+
+// What a viewer shows once it has drawn every frame: each frame laid over the canvas at its
+// offset, and after it the canvas cleared where it lay or put back as it was before it, as the
+// frame's disposal says. One canvas, and a copy of it only around a frame that puts it back.
+unique_image shown_picture(const Image* first, ExceptionInfo* exception) {
+    const ImageSize size = gif_canvas(first);
+    unique_image canvas = transparent_canvas(first, size.width, size.height, exception);
+    for (const Image* frame = first; canvas && frame; frame = GetNextImageInList(frame)) {
+        const bool last = !GetNextImageInList(frame);
+        unique_image before;
+        if (!last && frame->dispose == PreviousDispose) {
+            before.reset(CloneImage(canvas.get(), 0, 0, MagickTrue, exception));
+            if (!before)
+                return nullptr;
+        }
+        if (CompositeImage(canvas.get(), OverCompositeOp, frame, frame->page.x, frame->page.y) !=
+            MagickTrue)
+            return nullptr;
+        if (last)
+            break;
+        if (frame->dispose == BackgroundDispose) {
+            const unique_image clear =
+                transparent_canvas(frame, int(frame->columns), int(frame->rows), exception);
+            if (!clear || CompositeImage(canvas.get(), CopyCompositeOp, clear.get(), frame->page.x,
+                                         frame->page.y) != MagickTrue)
+                return nullptr;
+        } else if (frame->dispose == PreviousDispose) {
+            canvas = std::move(before);
+        }
+    }
+    return canvas;
+}
+
+// A GIF is the picture it shows on its whole canvas, not the patch that its last frame covers.
+// A single frame that fills its canvas, as most still GIFs have, is that picture already.
+bool show_whole_canvas(MagickWand* wand) {
+    const Image* first = GetFirstImageInList(GetImageFromMagickWand(wand));
+    const ImageSize canvas = gif_canvas(first);
+    if (!GetNextImageInList(first) && first->page.x == 0 && first->page.y == 0 &&
+        canvas.width == int(first->columns) && canvas.height == int(first->rows))
+        return true;
+    const unique_exception exception(AcquireExceptionInfo());
+    const unique_image shown = shown_picture(first, exception.get());
+    // The wand takes the picture by reference to its pixels, not as a copy of them.
+    const unique_magick_wand picture(shown ? NewMagickWandFromImage(shown.get()) : nullptr);
+    if (!picture)
+        return false;
+    while (MagickGetNumberImages(wand) > 1)
+        MagickRemoveImage(wand);
+    return MagickSetImage(wand, picture.get()) == MagickTrue;
+}
+
+// A 32-bit BMP without transparency is written with every alpha byte zero: taken at its word,
+// the whole picture would be transparent. The look stops at the first alpha that is not zero.
+bool opaque_unless_alpha_used(MagickWand* wand) {
+    if (MagickGetImageAlphaChannel(wand) != MagickTrue)
+        return true;
+    const Image* image = GetImageFromMagickWand(wand);
+    const unique_exception exception(AcquireExceptionInfo());
+    const unique_cache_view view(AcquireVirtualCacheView(image, exception.get()));
+    for (ssize_t y = 0; view && y < ssize_t(image->rows); ++y) {
+        const PixelPacket* row =
+            GetCacheViewVirtualPixels(view.get(), 0, y, image->columns, 1, exception.get());
+        if (!row)
+            return false;
+        for (size_t x = 0; x < image->columns; ++x)
+            if (row[x].opacity != TransparentOpacity)
+                return true;
+    }
+    return view && MagickSetImageAlphaChannel(wand, DeactivateAlphaChannel) == MagickTrue;
+}
+
+bool read_by(const ImageHeader& header, const char* coder) {
+    return header.library_name.rfind(std::string(coder) + ":", 0) == 0;
+}
+
 // Every later step, and whoever views the result, sees the picture as a viewer shows the
 // source: the pixels are turned as the camera's tag says and the tag becomes upright (the JPEG
 // writer writes it so). The turn may leave a page offset behind, which no step wants.
@@ -138,7 +245,7 @@ bool orient_upright(MagickWand* wand) {
 bool read_image(MagickWand* wand, const ImageHeader& header, int scale) {
     if (!header.within_limits)
         return false;
-    if (scale > 1 && header.library_name.rfind("JPEG:", 0) == 0) {
+    if (scale > 1 && read_by(header, "JPEG")) {
         // The decoder picks the smallest of its scales that keeps this size of the file's own
         // (not yet upright) picture.
         const std::string size = std::to_string(header.stored.width / scale) + "x" +
@@ -148,7 +255,8 @@ bool read_image(MagickWand* wand, const ImageHeader& header, int scale) {
     const bool read = MagickReadImage(wand, header.library_name.c_str()) == MagickTrue &&
                       holds_a_picture(wand) && !picture_data_ended_early(wand);
     MagickDeleteOption(wand, "jpeg:size");
-    return read && orient_upright(wand);
+    return read && (!read_by(header, "GIF") || show_whole_canvas(wand)) &&
+           (!read_by(header, "BMP") || opaque_unless_alpha_used(wand)) && orient_upright(wand);
 }
 
 bool read_image(MagickWand* wand, const char* path) {

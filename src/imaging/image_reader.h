@@ -13,15 +13,16 @@
 // (SVG, MVG, MSL, PostScript, text, ...) is ever interpreted. A file whose header claims a
 // picture beyond MaxPictureSide or MaxPicturePixels fails before a pixel is decoded; so does an
 // image beyond the library's resource limits, and a picture whose data ends before it does.
-// The picture comes out upright, as its orientation tag says it is to be shown. False on any
-// failure.
+// The picture comes out as a viewer shows it: upright, as its orientation tag says; a GIF on
+// its whole canvas with its frames laid over each other; a BMP whose alpha is zero everywhere
+// (a 32-bit BMP without transparency) opaque. False on any failure.
 bool read_image(MagickWand* wand, const char* path);
 
 // What a file's header claims, read without decoding a pixel.
 struct ImageHeader {
     ImageSize stored;           // the picture as the file stores it
     ImageSize upright;          // as a viewer shows it, the orientation tag applied
-    bool animated = false;      // a GIF whose shown frame has a delay
+    bool animated = false;      // a GIF of more than one frame with a delay on one
     bool within_limits = false; // read_image takes it: every frame, and all together, within
                                 // MaxPictureSide and MaxPicturePixels
     std::string library_name;   // how the library reads the file: its coder and its path

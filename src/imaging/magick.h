@@ -32,6 +32,11 @@ using unique_magick_wand = unique_any<MagickWand*, DestroyMagickWand, 0>;
 using unique_drawing_wand = unique_any<DrawingWand*, DestroyDrawingWand, 0>;
 using unique_pixel_wand = unique_any<PixelWand*, DestroyPixelWand, 0>;
 template <typename T> using unique_magick_memory = unique_any<T*, MagickRelinquishMemory, 0>;
+// The library's core, where the wands offer no way: images, their errors and pixel views.
+using unique_image = unique_any<Image*, DestroyImage, 0>;
+using unique_exception = unique_any<ExceptionInfo*, DestroyExceptionInfo, 0>;
+using unique_cache_view = unique_any<CacheView*, DestroyCacheView, 0>;
+using unique_string_info = unique_any<StringInfo*, DestroyStringInfo, 0>;
 
 // A picture encoded as a file of some format, in memory the library allocated.
 struct EncodedImage {

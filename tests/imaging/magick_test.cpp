@@ -34,8 +34,9 @@ void the_count_holds_across_threads() {
     check(IsMagickWandInstantiated() == MagickFalse, "the last stop left the library running");
 }
 
-// With the library's memory this tight and no disk, a 1000 x 600 picture is read, but a step
-// that needs a working copy of it finds no room: the image fails with its line, nothing encoded.
+// With the library's memory this tight and no disk, a 1000 x 600 picture (half transparent) is
+// read, but a step that needs a working copy of it finds no room: the image fails with its line,
+// nothing encoded.
 void a_picture_a_step_cannot_take_fails_with_its_line() {
     const std::string source = test_picture_path("wide.png");
     const MagickSession library;

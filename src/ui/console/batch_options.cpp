@@ -31,6 +31,8 @@ const char batch_usage[] =
     "  --image PATH           stamp a watermark image\n"
     "  --image-pos H,V        as --text-pos\n"
     "  --image-margins X,Y    as --text-margins\n"
+    "  --keep-metadata        keep the photos' EXIF data (camera, time), without location and\n"
+    "                         thumbnail; without it a result keeps only its colour profile\n"
     "  --defaults             start from the program's default settings\n"
     "  --settings FILE        start from the settings file FILE (written as config.dat is)\n"
     "  --save                 keep the run's settings: in FILE with --settings, else in\n"
@@ -228,6 +230,7 @@ const Option Options[] = {
      nullptr},
     {"--image-margins", nullptr, margin_pair<&Form::image_horz_edit, &Form::image_vert_edit>,
      nullptr},
+    {"--keep-metadata", nullptr, nullptr, check_box<&Form::keep_metadata, true>},
 };
 
 const Option* find_option(const std::string& name) {

@@ -27,10 +27,12 @@ def claimed(fmt, recipe, width, height):
     return make
 
 
-# A GIF of count frames of side x side pixels, each frame's data a single pixel.
-def frames(count, side, delay):
+# A GIF of count frames of side x side pixels, each frame's data a single pixel, on a canvas of
+# canvas x canvas pixels (side x side without one).
+def frames(count, side, delay, canvas=None):
     def make(path):
-        screen = b'GIF89a' + struct.pack('<HHBBB', side, side, 0x80, 0, 0) + b'\0\0\0\xff\xff\xff'
+        screen = b'GIF89a' + struct.pack('<HHBBB', canvas or side, canvas or side, 0x80, 0, 0) + \
+            b'\0\0\0\xff\xff\xff'
         frame = (b'\x21\xf9\x04\0' + struct.pack('<H', delay) + b'\0\0,' +
                  struct.pack('<HHHHB', 0, 0, side, side, 0) + b'\x02\x02\x44\x01\0')
         open(path, 'wb').write(screen + frame * count + b';')
@@ -63,6 +65,7 @@ CASES = [
     ('gif-200000-frames.gif', frames(200000, 1, 0), READ),
     ('gif-300-still-4000.gif', frames(300, 4000, 0), READ),
     ('gif-300-moving-4000.gif', frames(300, 4000, 10), SKIP),
+    ('gif-canvas-60000.gif', frames(1, 1, 0, canvas=60000), READ),
 ]
 
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # ombrel-batch on real pictures: the files a run writes, their pixels, its lines and its exit
 # status, one run per row. Usage: ombrel_batch_test.py STAGED_PROGRAM_FOLDER WITH_WINE
-import fcntl, os, random, re, shlex, shutil, signal, struct, subprocess, sys, tempfile, time
+import fcntl, json, os, random, re, shlex, shutil, signal, struct, subprocess, sys, tempfile, time
 
 import hostile
 
@@ -40,6 +40,36 @@ def turned(orientation, recipe):
         data = open(path, 'rb').read()
         write(path, data[:2] + b'\xff\xe1' + struct.pack('>H', len(exif) + 2) + exif + data[2:])
     return make
+
+
+# A minimal ICC profile (a header and a description) of a colour space: b'RGB ' or b'CMYK'.
+def icc_profile(space, description):
+    text = description.encode() + b'\0'
+    desc = b'desc\0\0\0\0' + struct.pack('>I', len(text)) + text + b'\0' * 78
+    header = struct.pack('>I4sI4s4s4s', 144 + len(desc), b'none', 0x02100000, b'mntr', space,
+                         b'XYZ ') + b'\0' * 12 + b'acsp' + b'\0' * 24 + \
+        struct.pack('>iii', 63190, 65536, 54061) + b'\0' * 52
+    return header + struct.pack('>I4sII', 1, b'desc', 144, len(desc)) + desc
+
+
+# The picture of recipe with the metadata that exiftool's assignments put in (<= reads a file).
+def tagged(recipe, *assignments):
+    def make(path):
+        picture(path, *shlex.split(recipe))
+        subprocess.run(['exiftool', '-q', '-n', '-overwrite_original', *assignments, path],
+                       check=True, cwd=root)
+    return make
+
+
+# Every tag exiftool finds, by group and name ("EXIF:Make"), numbers as numbers; None without
+# a file.
+def tags(path):
+    return json.loads(subprocess.run(['exiftool', '-j', '-G', '-n', path], capture_output=True,
+                                     text=True).stdout or '[null]')[0]
+
+
+def icc_of(path):
+    return subprocess.run(['exiftool', '-b', '-ICC_Profile', path], capture_output=True).stdout
 
 
 def facts(path, fmt):
@@ -108,6 +138,23 @@ def scratch(name, held_by_test=False):
         fcntl.lockf(held[-1], fcntl.LOCK_EX | fcntl.LOCK_NB, 1, 0)
 
 
+write(at('srgb.icc'), icc_profile(b'RGB ', 'sRGB test'))
+write(at('adobe.icc'), icc_profile(b'RGB ', 'Adobe RGB (1998) test'))
+write(at('cmyk.icc'), icc_profile(b'CMYK', 'CMYK test'))
+picture(at('thumb.jpg'), '-size', '16x12', 'xc:blue')
+# A phone's photo, taken turned: its camera, place and time, a thumbnail, XMP and IPTC that name
+# the place too, a comment, and its colour profile.
+PHONE = tagged(UPRIGHT + ' -rotate 270',
+               '-Make=Phone', '-Model=P1', '-SerialNumber=A123', '-Orientation=6',
+               '-ExposureTime=0.01', '-GPSLatitude=31.2304', '-GPSLatitudeRef=N',
+               '-GPSLongitude=121.4737', '-GPSLongitudeRef=E', '-ThumbnailImage<=thumb.jpg',
+               '-XMP-exif:GPSLatitude=31.2304', '-XMP-photoshop:City=Shanghai',
+               '-IPTC:City=Shanghai', '-Comment=shop', '-ICC_Profile<=srgb.icc')
+# What a result may not carry: camera data, location, thumbnail, XMP, IPTC, a comment.
+METADATA = ['EXIF:', 'XMP:', 'IPTC:', 'Photoshop:', 'File:Comment']
+LOCATION = ['EXIF:GPS', 'EXIF:Thumbnail', 'XMP:', 'IPTC:', 'Photoshop:', 'File:Comment']
+# A 80x40 BGRA picture whose left half is transparent.
+HALF_WIDE = "-size 80x40 xc:none -fill red -draw 'rectangle 40,0 79,39'"
 ROWS = [
     ('hostile pictures end with their lines, the healthy ones beside them are written', lambda: (
         hostile.make_cases(at('hostile')), source('hostile', ('ok.jpg', PHOTO), ('ok.png', HALF)))[1],
@@ -170,6 +217,37 @@ ROWS = [
          ('size', f'{o}.jpg', '150 100'), ('orientation', f'{o}.jpg', '1'),
          ('colour', f'{o}.jpg', (2, 2, 10, 10), RED), ('colour', f'{o}.jpg', (128, 88, 14, 4), BLUE),
          ('least', f'{o}.jpg', (100, 0, 50, 50), (0, 0, 0))]]),
+    ('a result keeps its colour profile and no other metadata', lambda: source(
+        'meta', ('phone.jpg', PHONE),
+        ('adobe.jpg', tagged(PHOTO, '-ICC_Profile<=adobe.icc')),
+        ('cmyk.jpg', tagged('-size 40x30 xc:red -colorspace CMYK', '-ICC_Profile<=cmyk.icc'))),
+     ['--width', '150'], 0, [(3, 0, 0)],
+     [('size', 'phone.jpg', '150 100'), ('tags', 'phone.jpg', {}, METADATA),
+      ('profile', 'phone.jpg', 'srgb.icc'), ('profile', 'adobe.jpg', 'adobe.icc'),
+      ('profile', 'cmyk.jpg', None)]),
+    ('--keep-metadata keeps the EXIF block, upright, without location and thumbnail',
+     lambda: at('meta'), ['--width', '150', '--keep-metadata', 'TO:meta-kept'], 0, [(3, 0, 0)],
+     [('tags', 'phone.jpg', {'EXIF:Make': 'Phone', 'EXIF:SerialNumber': 'A123',
+                             'EXIF:ExposureTime': 0.01, 'EXIF:Orientation': 1}, LOCATION),
+      ('colour', 'phone.jpg', (2, 2, 10, 10), RED), ('profile', 'phone.jpg', 'srgb.icc')]),
+    ('a BMP with transparency is laid on white as its PNG twin is, text over it included; one '
+     'whose alpha is zero everywhere is opaque', lambda: source(
+         'alpha', ('half.bmp', HALF_WIDE), ('half.png', HALF_WIDE),
+         ('zero.bmp', '-size 80x40 xc:red -alpha set -channel A -evaluate set 0 +channel')),
+     ['--text', 'TT', '--font', 'DejaVu Sans', '--font-size', '20', '--font-color', '#0000ff',
+      '--text-pos', '1,1', '--text-margins', '2,2'], 0, [(3, 0, 0)],
+     [('colour', 'half.bmp.jpg', (2, 30, 30, 8), WHITE), ('colour', 'half.bmp.jpg', (50, 10, 20, 20), RED),
+      ('least', 'half.bmp.jpg', (0, 0, 40, 30), (0, 0, 255)), ('alike', 'half.bmp.jpg', 'half.png.jpg'),
+      ('colour', 'zero.bmp.jpg', (50, 25, 25, 12), RED)]),
+    ('a GIF shown at once is its whole canvas; one frame is still whatever its delay', lambda: source(
+        'frames', ('two.gif', '-delay 0 -size 200x150 xc:blue ( -size 140x127 xc:red -repage +30+10 )'),
+        ('offset.gif', '-size 50x50 xc:red -repage 75x50+25+0'),
+        ('one.gif', '-delay 20 -size 30x20 xc:green'), ('moving.gif', '-delay 20 -size 8x8 xc:red xc:blue')),
+     [], 0, ['\\moving.gif ,这是一个gif动画图片', (3, 0, 1)],
+     [('size', 'two.gif.jpg', '200 150'), ('colour', 'two.gif.jpg', (2, 2, 20, 5), BLUE),
+      ('colour', 'two.gif.jpg', (40, 20, 120, 100), RED), ('size', 'offset.gif.jpg', '75 50'),
+      ('colour', 'offset.gif.jpg', (2, 2, 20, 46), WHITE), ('colour', 'offset.gif.jpg', (30, 2, 40, 46), RED),
+      ('size', 'one.gif.jpg', '30 20'), ('absent', 'moving.gif.jpg')]),
     ('a JPEG cut short is a failed read, a harmless warning is not', lambda: source(
         'damaged', ('whole.jpg', PHOTO), ('half.jpg', hostile.damaged(PHOTO, keep=0.5)),
         ('junk.jpg', hostile.damaged(PHOTO, junk=True)), ('junk-half.jpg', hostile.damaged(PHOTO, True, 0.5)),
@@ -268,12 +346,23 @@ def check(kind, out, output, *args):
         return facts(path, '%Q') == args[1]
     if kind == 'channels':  # a grey picture stays as small as one channel keeps it
         return facts(path, '%[channels]') == args[1]
-    if kind == 'orientation':
-        return facts(path, '%[EXIF:Orientation]') == args[1]
+    if kind == 'orientation':  # none, or the one that was asked for
+        return facts(path, '%[EXIF:Orientation]') in ('', args[1])
     if kind == 'colour':
         return near(colour(path, args[1]), args[2])
     if kind == 'least':  # blue ink keeps the least blue at the source's, black would not
         return near(colour(path, args[1], 'minima'), args[2])
+    if kind == 'tags':  # these values, and no tag of these groups or names
+        found = tags(path)
+        return found is not None and all(found.get(t) == v for t, v in args[1].items()) and \
+            not [t for t in found for gone in args[2] if t.startswith(gone)]
+    if kind == 'profile':  # the colour profile of that file, or none
+        return icc_of(path) == (open(at(args[1]), 'rb').read() if args[1] else b'')
+    if kind == 'alike':  # two results the same to the eye
+        run = subprocess.run(['compare', '-metric', 'RMSE', path, os.path.join(out, args[1]),
+                              'null:'], capture_output=True, text=True)
+        found = re.search(r'\(([0-9.e-]+)\)', run.stderr)
+        return bool(found) and float(found[1]) < 0.02
     if kind == 'absent':
         return not os.path.exists(path)
     if kind == 'content':
