@@ -64,8 +64,12 @@ bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& 
         return false;
     if (options.resize && !resize_to_width(image, options.width, stored.width, stored.height))
         return false;
-    if (options.set_quality)
-        lower_quality(image, options.quality);
+    if (options.set_quality) {
+        if (options.raise_quality)
+            set_jpeg_quality(image, options.quality);
+        else
+            lower_quality(image, options.quality);
+    }
     if (options.text_watermark)
         draw_text_watermark(image, run.text, options.text_horz.direction, options.text_horz.margin,
                             options.text_vert.direction, options.text_vert.margin);
@@ -74,7 +78,9 @@ bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& 
             composite_watermark(image, picture, options.image_horz.direction,
                                 options.image_horz.margin, options.image_vert.direction,
                                 options.image_vert.margin);
-    return !needs_white_canvas(format.c_str()) || lay_on_white(image);
+    const bool on_white =
+        needs_white_canvas(format.c_str()) && (options.gif_on_white || format != "GIF");
+    return !on_white || lay_on_white(image);
 }
 
 } // namespace

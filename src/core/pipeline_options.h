@@ -4,9 +4,6 @@
 #include "core/form.h"
 #include "settings/settings.h"
 
-// Clockwise degrees by RotateCombo selection (" 90度", "180度", "270度").
-constexpr int rotation_angles[3] = {90, 180, 270};
-
 // A placement: direction code 1 near edge, 2 centred, 3 far edge, and the margin in pixels.
 struct AxisPlacement {
     int direction;
@@ -25,6 +22,10 @@ struct PipelineOptions {
     double opacity = 1.0;
     bool image_watermark = false;
     AxisPlacement image_horz{}, image_vert{};
+
+    // Where a watermark preview differs from a batch on purpose.
+    bool raise_quality = false; // the chosen quality is set whatever the image's own, to be seen
+    bool gif_on_white = true;   // false: a GIF is written as it is (a PNG is laid on white still)
 };
 
 // A list without a selection never reaches a value table: no rotation, no quality change, full
