@@ -93,11 +93,12 @@ bool split_pair(const std::string& text, std::string& a, std::string& b) {
     return true;
 }
 
-// A position list's index: centred, left or top, right or bottom.
+// A position list's index (centred, left or top, right or bottom), one digit.
 bool position_index(const std::string& text, int& index) {
-    if (text.size() != 1 || text[0] < '0' || text[0] > '2')
+    const int digit = text.size() == 1 ? text[0] - '0' : -1;
+    if (digit < 0 || digit >= int(std::size(direction_values)))
         return false;
-    index = text[0] - '0';
+    index = digit;
     return true;
 }
 
