@@ -15,21 +15,20 @@
 namespace {
 
 // The Chinese face names whose font files the program knows, matched in this order, with the
-// file of each row in the system's fonts folder.
+// files of each row in the system's fonts folder, tried in order.
 struct ChineseFace {
     const char* names[2];
-    const char* file;
+    const char* files[2];
 };
 // clang-format off
 constexpr ChineseFace chinese_faces[5] = {
-    {{"宋体", "新宋体"}, "SIMSUN.TTC"}, // one collection serves both names
-    {{"楷体_GB2312", "楷体"}, "SIMKAI.TTF"},
-    {{"仿宋_GB2312", "仿宋"}, "SIMFANG.TTF"},
-    {{"黑体", nullptr}, "simhei.ttf"},
-    {{"微软雅黑", nullptr}, "msyh.ttf"},
+    {{"宋体", "新宋体"}, {"SIMSUN.TTC", nullptr}}, // one collection serves both names
+    {{"楷体_GB2312", "楷体"}, {"SIMKAI.TTF", nullptr}},
+    {{"仿宋_GB2312", "仿宋"}, {"SIMFANG.TTF", nullptr}},
+    {{"黑体", nullptr}, {"simhei.ttf", nullptr}},
+    {{"微软雅黑", nullptr}, {"msyh.ttf", "msyh_00.ttf"}},
 };
 // clang-format on
-constexpr const char* yahei_second_file = "msyh_00.ttf";
 
 constexpr double bold_weight = 700;
 
@@ -50,15 +49,14 @@ int chinese_face_row(const char* face_name) {
     return -1;
 }
 
-// The font file of a row of the table that the fonts folder holds, or empty. Only the YaHei
-// file has a second name to try. Asked for each text prepared, never kept: a font installed
-// while the program runs counts from the next run on.
+// The font file of a row of the table that the fonts folder holds, or empty. Asked for each
+// text prepared, never kept: a font installed while the program runs counts from then on.
 std::string chinese_face_file(int row) {
     char fonts_folder[MAX_PATH] = "";
     if (!special_folder_path(CSIDL_FONTS, fonts_folder))
         return {};
     const std::string folder = std::string(fonts_folder) + "\\";
-    for (const char* file : {chinese_faces[row].file, row == 4 ? yahei_second_file : nullptr})
+    for (const char* file : chinese_faces[row].files)
         if (file && file_exists((folder + file).c_str()))
             return folder + file;
     return {};
