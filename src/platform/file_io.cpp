@@ -52,6 +52,13 @@ constexpr DWORD CarriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTE
 
 } // namespace
 
+// Opened for appending and closed at once: never written to.
+bool create_if_missing(const char* path) {
+    const unique_file file(CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
+}
+
 unique_file create_for_writing(const char* path) {
     return create_file(path, CREATE_ALWAYS);
 }

@@ -61,6 +61,19 @@ bool make_directories(const std::string& path) {
            is_directory(path.c_str());
 }
 
+std::optional<std::vector<FolderEntry>> list_folder(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    const unique_find find(FindFirstFileA((folder + "\\*.*").c_str(), &entry));
+    if (!find)
+        return std::nullopt;
+    std::vector<FolderEntry> entries;
+    do
+        entries.push_back(
+            {entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    while (FindNextFileA(find.get(), &entry));
+    return entries;
+}
+
 std::optional<FileId> file_identity(const char* path) {
     const unique_file file(
         CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

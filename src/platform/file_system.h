@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 int is_directory(const char* path);
 // True when the file can be opened for reading (a folder cannot).
@@ -25,6 +26,15 @@ std::string full_path_in(const std::string& folder, const std::string& path);
 bool make_directory(const char* path);
 // The same with every missing folder above it; path is a full path.
 bool make_directories(const std::string& path);
+
+// An entry of a folder listing: its name, and whether it is a folder.
+struct FolderEntry {
+    std::string name;
+    bool is_folder = false;
+};
+// Every entry of folder in the order the system lists them, "." and ".." among them; nothing when
+// the folder cannot be listed.
+std::optional<std::vector<FolderEntry>> list_folder(const std::string& folder);
 
 // The volume and index of a file or folder: one for every path that leads to it (through a
 // link, in another letter case). Nothing when it cannot be opened.
