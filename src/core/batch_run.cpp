@@ -6,37 +6,19 @@
 #include <string>
 #include <vector>
 
-#include <windows.h>
-
 #include "core/folder_feed.h"
 #include "core/folder_rules.h"
 #include "core/image_collection.h"
 #include "core/image_names.h"
 #include "core/image_workers.h"
-#include "core/result_files.h"
 #include "core/run_context.h"
-#include "core/settings_check.h"
 #include "imaging/magick.h"
-#include "imaging/text_watermark.h"
 #include "platform/file_system.h"
+#include "platform/whole_file.h"
 
 namespace {
 
 const char ReadFolderError[] = "读取图片源文件夹时出错";
-
-class SystemCheckEnvironment : public CheckEnvironment {
-  public:
-    bool is_directory(const std::string& path) const override {
-        return ::is_directory(path.c_str());
-    }
-    bool file_exists(const std::string& path) const override { return ::file_exists(path.c_str()); }
-    bool create_directory(const std::string& path) const override {
-        return CreateDirectoryA(path.c_str(), nullptr);
-    }
-    bool font_shows_chinese(const FontSpec& font) const override {
-        return ::font_shows_chinese(font);
-    }
-};
 
 // Shared by all images of a run.
 struct RunState {
@@ -99,7 +81,7 @@ ImageOutcome commit_image(Run& run, const FolderWork& work, int i, ImageWorkers&
     for (const std::string& line : result.log)
         run.host.append_log_line(line.c_str());
     if (result.outcome == ImageOutcome::Written &&
-        !write_result(result.encoded.bytes(), work.destination, output)) {
+        !write_whole_file(result.encoded.bytes(), work.destination, output)) {
         run.host.append_log_line(("保存 " + output_path + " 出错").c_str());
         result.outcome = ImageOutcome::WriteFailure;
     }
@@ -118,8 +100,7 @@ ImageOutcome commit_image(Run& run, const FolderWork& work, int i, ImageWorkers&
 BatchEnd commit_folders(Run& run, FolderFeed& feed, ImageWorkers& workers, bool mirror) {
     for (int f = 0; f < feed.folder_count(); ++f) {
         const FolderWork& work = feed.turn();
-        const char* destination = work.destination.c_str();
-        if (mirror && !is_directory(destination) && !CreateDirectoryA(destination, nullptr)) {
+        if (mirror && !make_directory(work.destination.c_str())) {
             run.host.show_message("创建图片处理后保存到的文件夹时出错", NoticeCaption,
                                   MessageIcon::Error);
             run.focus = FormControl::TargetFolderButton;
@@ -129,7 +110,7 @@ BatchEnd commit_folders(Run& run, FolderFeed& feed, ImageWorkers& workers, bool 
             run.host.show_message(ReadFolderError, NoticeCaption, MessageIcon::Error);
             return BatchEnd::FolderError;
         }
-        remove_left_over_results(work.destination);
+        remove_left_over_partial_files(work.destination);
         for (int i = 0; i < work.images->count; ++i) {
             feed.fill();
             const ImageOutcome outcome = commit_image(run, work, i, workers);
@@ -194,19 +175,18 @@ BatchEnd run_subfolders(Run& run) {
 }
 
 // Checks, saves the settings, and processes; the image library is running throughout.
-BatchOutcome run_with_library(const FormSnapshot& form, const std::string& source,
-                              Settings& settings, int workers, BatchHost& host,
+BatchOutcome run_with_library(const FormSnapshot& form, Settings& settings,
+                              const std::string& program_folder, int workers, BatchHost& host,
                               std::optional<FormControl>& focus) {
-    const CheckResult checked =
-        check_settings(form, source, settings, host, system_check_environment());
-    if (!checked.passed()) {
-        focus = checked.refusal->focus;
+    const PlannedRun planned = plan_run(form, settings, program_folder, host);
+    if (planned.refusal) {
+        focus = planned.refusal->focus;
         return {BatchEnd::Refused};
     }
     // Before the first image, so a run that fails later keeps its settings.
     host.save_settings(settings);
 
-    Run run{source, checked.target_folder, make_run_context(form, settings), workers, host, {}, {}};
+    Run run{planned.source_folder, planned.target_folder, planned.context, workers, host, {}, {}};
     const BatchEnd end = form.subfolders_check ? run_subfolders(run) : run_flat(run);
     focus = run.focus;
     return {end, run.state.written, run.state.failed, run.state.skipped, run.folders_left_out};
@@ -214,18 +194,13 @@ BatchOutcome run_with_library(const FormSnapshot& form, const std::string& sourc
 
 } // namespace
 
-const CheckEnvironment& system_check_environment() {
-    static const SystemCheckEnvironment environment;
-    return environment;
-}
-
-BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, int workers, BatchHost& host) {
-    const std::string source = trimmed(form.source_folder_edit);
+BatchOutcome run_batch(const FormSnapshot& form, Settings& settings,
+                       const std::string& program_folder, int workers, BatchHost& host) {
     std::optional<FormControl> focus;
     BatchOutcome outcome;
     {
         const MagickSession library;
-        outcome = run_with_library(form, source, settings, workers, host, focus);
+        outcome = run_with_library(form, settings, program_folder, workers, host, focus);
     }
     // The end of the run, whichever way it came.
     host.hand_back_settings(settings);

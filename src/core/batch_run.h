@@ -1,6 +1,8 @@
 // One batch run: checks, settings saved, the images of the source folder (and its subfolder
 // tree) through the pipeline, the completion question, and the end of the run.
 #pragma once
+#include <string>
+
 #include "core/batch_host.h"
 #include "core/form.h"
 #include "settings/settings.h"
@@ -23,5 +25,6 @@ struct BatchOutcome {
 // Runs the whole batch, reporting through host from the calling thread, with its images
 // processed on that many worker threads; settings (the caller's own record) receives the checked
 // values, goes to host to be saved before the first image and is handed back through host at the
-// end.
-BatchOutcome run_batch(const FormSnapshot& form, Settings& settings, int workers, BatchHost& host);
+// end. A relative watermark path is taken from program_folder.
+BatchOutcome run_batch(const FormSnapshot& form, Settings& settings,
+                       const std::string& program_folder, int workers, BatchHost& host);

@@ -19,6 +19,11 @@ enum class FormControl {
     TargetFolderButton,
 };
 
+// What the window's edits hold, read through a buffer one byte larger: a numeric edit four
+// characters, a path or text edit 1023 bytes of code page 936 (no double-byte character split).
+constexpr int NumericEditLimit = 4;
+constexpr int TextEditLimit = 1023;
+
 // The values of the main window's controls, named after the controls, exactly as they were
 // read: path and text edits through a 1024-byte buffer, numeric edits through a 5-byte one
 // (at most 4 characters), check boxes as checked or not, lists as their selection index (-1

@@ -6,11 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include <windows.h>
-
 #include "core/image_names.h"
 #include "platform/file_system.h"
-#include "platform/unique_handle.h"
 
 namespace {
 
@@ -19,15 +16,11 @@ constexpr std::size_t MaxFolderPath = 255;
 
 // Calls visit(entry) for every entry of folder; false when it cannot be enumerated.
 template <typename Visit> bool for_each_entry(const std::string& folder, Visit visit) {
-    if (folder.size() > MaxFolderPath)
+    const auto entries = folder.size() > MaxFolderPath ? std::nullopt : list_folder(folder);
+    if (!entries)
         return false;
-    WIN32_FIND_DATAA entry;
-    const unique_find find(FindFirstFileA((folder + "\\*.*").c_str(), &entry));
-    if (!find)
-        return false;
-    do
+    for (const FolderEntry& entry : *entries)
         visit(entry);
-    while (FindNextFileA(find.get(), &entry));
     return true;
 }
 
@@ -36,10 +29,10 @@ template <typename Visit> bool for_each_entry(const std::string& folder, Visit v
 // left out, and with it everything below it, whose paths are longer still.
 void walk_subfolders(const std::string& folder, StringList& list, bool recursive,
                      StringList* too_long, std::vector<std::optional<FileId>>& ancestors) {
-    for_each_entry(folder, [&](const WIN32_FIND_DATAA& entry) {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || entry.cFileName[0] == '.')
+    for_each_entry(folder, [&](const FolderEntry& entry) {
+        if (!entry.is_folder || entry.name[0] == '.')
             return;
-        const std::string child = folder + "\\" + entry.cFileName;
+        const std::string child = folder + "\\" + entry.name;
         if (child.size() > MaxFolderPath) {
             if (too_long)
                 string_list_add(*too_long, child.c_str());
@@ -66,10 +59,9 @@ void list_subfolders(const char* folder, StringList& list, bool recursive, Strin
 
 std::unique_ptr<StringList> list_images(const char* folder) {
     auto images = string_list_new();
-    const bool listed = for_each_entry(folder, [&](const WIN32_FIND_DATAA& entry) {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            has_image_extension(entry.cFileName))
-            string_list_add(*images, entry.cFileName);
+    const bool listed = for_each_entry(folder, [&](const FolderEntry& entry) {
+        if (!entry.is_folder && has_image_extension(entry.name.c_str()))
+            string_list_add(*images, entry.name.c_str());
     });
     return listed ? std::move(images) : nullptr;
 }

@@ -56,16 +56,20 @@ bool lower_quality(MagickWand* image, int quality) {
 // with its transparent parts black, and counted as processed. A watermark that the library
 // refuses is left out and the image is written all the same, as the program has always done
 // (an unreadable watermark image among them).
-bool apply_steps(MagickWand* image, const ImageSize& stored, const RunContext& run,
-                 WatermarkCopy* watermark) {
+bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& stored,
+                 const RunContext& run, WatermarkCopy* watermark) {
     const PipelineOptions& options = run.options;
     to_srgb(image);
     if (options.rotate && !rotate_clockwise(image, options.angle))
         return false;
     if (options.resize && !resize_to_width(image, options.width, stored.width, stored.height))
         return false;
-    if (options.set_quality)
-        lower_quality(image, options.quality);
+    if (options.set_quality) {
+        if (options.raise_quality)
+            set_jpeg_quality(image, options.quality);
+        else
+            lower_quality(image, options.quality);
+    }
     if (options.text_watermark)
         draw_text_watermark(image, run.text, options.text_horz.direction, options.text_horz.margin,
                             options.text_vert.direction, options.text_vert.margin);
@@ -74,7 +78,9 @@ bool apply_steps(MagickWand* image, const ImageSize& stored, const RunContext& r
             composite_watermark(image, picture, options.image_horz.direction,
                                 options.image_horz.margin, options.image_vert.direction,
                                 options.image_vert.margin);
-    return !needs_white_canvas(image) || lay_on_white(image);
+    // A run lays every picture with real transparency on white, a preview only a PNG sample.
+    const bool on_white = options.only_png_on_white ? format == "PNG" : needs_white_canvas(image);
+    return !on_white || lay_on_white(image);
 }
 
 } // namespace
@@ -92,7 +98,7 @@ ImageResult process_image(const RunContext& run, const std::string& source,
     const unique_magick_memory<char> format_name(MagickGetImageFormat(image.get()));
     const std::string format = format_name ? format_name.get() : "";
 
-    if (!apply_steps(image.get(), stored, run, watermark))
+    if (!apply_steps(image.get(), format, stored, run, watermark))
         return broken_off(source);
     // A failure can only leave the kept EXIF block out.
     strip_metadata(image.get(), run.options.keep_metadata);

@@ -4,9 +4,6 @@
 #include "core/form.h"
 #include "settings/settings.h"
 
-// Clockwise degrees by RotateCombo selection (" 90度", "180度", "270度").
-constexpr int rotation_angles[3] = {90, 180, 270};
-
 // A placement: direction code 1 near edge, 2 centred, 3 far edge, and the margin in pixels.
 struct AxisPlacement {
     int direction;
@@ -26,6 +23,10 @@ struct PipelineOptions {
     bool image_watermark = false;
     AxisPlacement image_horz{}, image_vert{};
     bool keep_metadata = false; // the EXIF block goes with the result, bar location and thumbnail
+
+    // Where a watermark preview differs from a batch on purpose.
+    bool raise_quality = false; // the chosen quality is set whatever the image's own, to be seen
+    bool only_png_on_white = false; // a GIF sample shows as it is written, only a PNG on white
 };
 
 // A list without a selection never reaches a value table: no rotation, no quality change, full

@@ -102,13 +102,8 @@ std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Setti
         if (text.size() >= sizeof settings.sy_text)
             return refuse(host, "水印文字太长，最多只能输入255个字节（127个汉字）",
                           FormControl::TextEdit);
-        if (has_non_ascii(text.c_str()) && !env.font_shows_chinese(settings.font))
-            return refuse(
-                host,
-                purpose == TextCheckFor::Batch
-                    ? "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。"
-                    : "水印文字中含有中文，你需要选择一个中文字体，否则中文会显示乱码。",
-                FormControl::FontButton, MessageIcon::Warning);
+        if (auto refusal = check_font_shows_text(text, settings.font, host, env, purpose))
+            return refusal;
     }
     copy_to_field(settings.sy_text, text.data(), text.size());
     settings.sy_text_opacity = form.text_opacity_combo;
@@ -119,6 +114,18 @@ std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Setti
     settings.sy_text_h_direction = form.text_vert_combo;
     return check_margin(MarginAxis::TextVert, form.text_vert_combo, form.text_vert_edit,
                         settings.sy_text_h_value, host);
+}
+
+std::optional<CheckRefusal> check_font_shows_text(const std::string& text, const FontSpec& font,
+                                                  BatchHost& host, const CheckEnvironment& env,
+                                                  TextCheckFor purpose) {
+    if (!has_non_ascii(text.c_str()) || env.font_shows_chinese(font))
+        return std::nullopt;
+    return refuse(host,
+                  purpose == TextCheckFor::Batch
+                      ? "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。"
+                      : "水印文字中含有中文，你需要选择一个中文字体，否则中文会显示乱码。",
+                  FormControl::FontButton, MessageIcon::Warning);
 }
 
 std::optional<CheckRefusal> check_image_watermark(const FormSnapshot& form, Settings& settings,

@@ -56,6 +56,12 @@ std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Setti
                                                  BatchHost& host, const CheckEnvironment& env,
                                                  TextCheckFor purpose);
 
+// The font rule: a text (trimmed) with Chinese in it needs a font that shows Chinese; the words
+// of the warning depend on purpose.
+std::optional<CheckRefusal> check_font_shows_text(const std::string& text, const FontSpec& font,
+                                                  BatchHost& host, const CheckEnvironment& env,
+                                                  TextCheckFor purpose);
+
 // The image watermark's checks and values: its file (while the group is switched on),
 // positions and margins.
 std::optional<CheckRefusal> check_image_watermark(const FormSnapshot& form, Settings& settings,
@@ -79,6 +85,3 @@ std::optional<CheckRefusal> check_margin(MarginAxis axis, int selection, const s
 
 // The text that a trimmed edit value gives (leading and trailing blanks dropped).
 std::string trimmed(const std::string& text);
-
-// The file system and the font test of this machine.
-const CheckEnvironment& system_check_environment();

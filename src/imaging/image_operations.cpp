@@ -67,15 +67,6 @@ bool set_jpeg_quality(MagickWand* image, int quality) {
            MagickSetImageCompressionQuality(image, quality) == MagickTrue;
 }
 
-bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, int h_margin,
-                          int v_direction, int v_margin) {
-    const auto watermark = new_magick_wand();
-    if (!watermark || !read_image(watermark.get(), path))
-        return false;
-    return composite_watermark(image, watermark.get(), h_direction, h_margin, v_direction,
-                               v_margin);
-}
-
 bool lay_on_white(MagickWand* image) {
     const auto white = new_pixel_wand();
     return white && PixelSetColor(white.get(), "white") == MagickTrue &&

@@ -28,10 +28,6 @@ int is_still_image(const char* path);
 bool rotate_clockwise(MagickWand* image, double angle);
 // Marks the image to be written as a JPEG of this quality.
 bool set_jpeg_quality(MagickWand* image, int quality);
-// Reads the watermark image file (a program path) and blends it over image; a file that
-// cannot be read leaves image as it is. False in that case too.
-bool stamp_watermark_file(MagickWand* image, const char* path, int h_direction, int h_margin,
-                          int v_direction, int v_margin);
 // Lays the image on a white canvas of its own size: transparent parts become white, not the
 // black a JPEG would show.
 bool lay_on_white(MagickWand* image);

@@ -8,8 +8,8 @@
 
 #include "base/program.h"
 #include "imaging/font_collection.h"
-#include "platform/file_io.h"
 #include "platform/file_system.h"
+#include "platform/whole_file.h"
 #include "platform/win32_scopes.h"
 
 namespace {
@@ -91,22 +91,8 @@ std::string font_cache_folder() {
     char folder[MAX_PATH] = "";
     if (!special_folder_path(CSIDL_LOCAL_APPDATA, folder) || !*folder)
         return {};
-    std::string path = std::string(folder) + "\\" + ProgramTitle;
-    CreateDirectoryA(path.c_str(), nullptr); // may exist already
-    path += "\\fonts";
-    CreateDirectoryA(path.c_str(), nullptr);
-    return is_directory(path.c_str()) ? path : std::string();
-}
-
-// Written under a name of this thread's own, then moved into place: a run beside this one sees
-// either no file or a whole one.
-bool store(const std::string& path, const std::string& data) {
-    const std::string partial = path + "." + std::to_string(GetCurrentProcessId()) + "-" +
-                                std::to_string(GetCurrentThreadId());
-    if (write_file(partial.c_str(), data) && MoveFileA(partial.c_str(), path.c_str()))
-        return true;
-    DeleteFileA(partial.c_str());
-    return file_exists(path.c_str()); // written by the other run meanwhile
+    const std::string path = std::string(folder) + "\\" + ProgramTitle + "\\fonts";
+    return make_directories(path) ? path : std::string();
 }
 
 // The cached file of the face selected into dc, written when it is not there yet.
@@ -116,11 +102,16 @@ std::string cached_face_file(HDC dc) {
     const std::string folder = font_cache_folder();
     if (!directory || !head || folder.empty())
         return {};
-    const std::string path = folder + "\\" + cache_name(*directory, *head);
+    const std::string name = cache_name(*directory, *head);
+    const std::string path = folder + "\\" + name;
     if (file_exists(path.c_str()))
         return path;
+    // A run beside this one sees either no file or a whole one; one that wrote it meanwhile
+    // leaves the same face.
     const auto file = face_file(dc, *directory);
-    return file && store(path, *file) ? path : std::string();
+    return file && (write_whole_file(*file, folder, name) || file_exists(path.c_str()))
+               ? path
+               : std::string();
 }
 
 std::string font_file(HDC dc, const char* face_name, bool bold, bool italic, BYTE char_set) {

@@ -1,6 +1,5 @@
 #include "imaging/text_watermark.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -13,26 +12,23 @@
 #include "platform/file_system.h"
 #include "platform/library_path.h"
 
-char FontFilePaths[5][260];
-
 namespace {
 
-// The Chinese face names whose font files the program knows, matched in this order; each row
-// names its file in FontFilePaths at the same index.
+// The Chinese face names whose font files the program knows, matched in this order, with the
+// files of each row in the system's fonts folder, tried in order.
 struct ChineseFace {
     const char* names[2];
-    const char* file;
+    const char* files[2];
 };
 // clang-format off
 constexpr ChineseFace chinese_faces[5] = {
-    {{"宋体", "新宋体"}, "SIMSUN.TTC"}, // one collection serves both names
-    {{"楷体_GB2312", "楷体"}, "SIMKAI.TTF"},
-    {{"仿宋_GB2312", "仿宋"}, "SIMFANG.TTF"},
-    {{"黑体", nullptr}, "simhei.ttf"},
-    {{"微软雅黑", nullptr}, "msyh.ttf"},
+    {{"宋体", "新宋体"}, {"SIMSUN.TTC", nullptr}}, // one collection serves both names
+    {{"楷体_GB2312", "楷体"}, {"SIMKAI.TTF", nullptr}},
+    {{"仿宋_GB2312", "仿宋"}, {"SIMFANG.TTF", nullptr}},
+    {{"黑体", nullptr}, {"simhei.ttf", nullptr}},
+    {{"微软雅黑", nullptr}, {"msyh.ttf", "msyh_00.ttf"}},
 };
 // clang-format on
-constexpr const char* yahei_second_file = "msyh_00.ttf";
 
 constexpr double bold_weight = 700;
 
@@ -53,8 +49,17 @@ int chinese_face_row(const char* face_name) {
     return -1;
 }
 
-void build_font_path(int row, const char* fonts_folder, const char* file) {
-    std::snprintf(FontFilePaths[row], sizeof FontFilePaths[row], "%s\\%s", fonts_folder, file);
+// The font file of a row of the table that the fonts folder holds, or empty. Asked for each
+// text prepared, never kept: a font installed while the program runs counts from then on.
+std::string chinese_face_file(int row) {
+    char fonts_folder[MAX_PATH] = "";
+    if (!special_folder_path(CSIDL_FONTS, fonts_folder))
+        return {};
+    const std::string folder = std::string(fonts_folder) + "\\";
+    for (const char* file : chinese_faces[row].files)
+        if (file && file_exists((folder + file).c_str()))
+            return folder + file;
+    return {};
 }
 
 // A one-pixel picture to measure text against: the library measures only on a picture, and the
@@ -80,8 +85,9 @@ unique_magick_memory<double> query_metrics(MagickWand* image, DrawingWand* drawi
 void find_font(const char* face_name, bool bold, bool italic, std::string& file,
                std::string& family) {
     const int row = chinese_face_row(face_name);
-    if (row >= 0 && file_exists(FontFilePaths[row])) {
-        file = library_font_path(FontFilePaths[row]);
+    const std::string chinese_file = row >= 0 ? chinese_face_file(row) : std::string();
+    if (!chinese_file.empty()) {
+        file = library_font_path(chinese_file.c_str());
         return;
     }
     const std::string system_file = system_font_file(face_name, bold, italic);
@@ -135,19 +141,6 @@ void measure_text(WatermarkText& text) {
 }
 
 } // namespace
-
-// Only the YaHei file has a second name to try. When the fonts folder is unknown the paths
-// stay empty and name no file at all.
-void build_font_paths() {
-    char fonts_folder[MAX_PATH] = "";
-    std::memset(FontFilePaths, 0, sizeof FontFilePaths);
-    if (!special_folder_path(CSIDL_FONTS, fonts_folder))
-        return;
-    for (int row = 0; row < 5; ++row)
-        build_font_path(row, fonts_folder, chinese_faces[row].file);
-    if (!file_exists(FontFilePaths[4]))
-        build_font_path(4, fonts_folder, yahei_second_file);
-}
 
 WatermarkText prepare_text_watermark(const FontSpec& font, double opacity, const char* text) {
     WatermarkText prepared;

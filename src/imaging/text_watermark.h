@@ -7,11 +7,6 @@
 #include "imaging/geometry.h"
 #include "settings/settings.h"
 
-// The font files of the five Chinese face names the program knows, in the fonts folder.
-extern char FontFilePaths[5][260];
-
-void build_font_paths();
-
 // A text watermark as the library draws it: the text in UTF-8, its font found and the text
 // measured in it once, for every picture it goes on.
 struct WatermarkText {

@@ -6,20 +6,17 @@
 #include "net/http_connection.h"
 #include "net/http_message.h"
 #include "net/url.h"
+#include "platform/file_io.h"
 #include "platform/file_system.h"
 
 namespace {
 
 constexpr std::size_t ReceiveBufferSize = 8192;
 
-bool write_all(HANDLE file, const char* data, std::size_t size) {
-    DWORD written = 0;
-    return WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
-}
-
 // Receives the answer into the file: first the header, whose end may arrive together with the
 // first body bytes, then the body as it comes. False when the answer is not accepted.
-bool receive_into_file(HttpConnection& server, HANDLE file, std::int64_t expected_size) {
+bool receive_into_file(HttpConnection& server, const unique_file& file,
+                       std::int64_t expected_size) {
     std::string buffer(ReceiveBufferSize, '\0');
     std::size_t held = 0; // header bytes so far
     bool in_body = false;
@@ -43,7 +40,7 @@ bool receive_into_file(HttpConnection& server, HANDLE file, std::int64_t expecte
             data = header.substr(body_start);
             in_body = true;
         }
-        if (!write_all(file, data.data(), data.size()))
+        if (!write_all(file, data))
             return true;
         written += static_cast<std::int64_t>(data.size());
         if (written > expected_size)
@@ -61,15 +58,13 @@ bool download_file(const char* image_url, const char* local_path, std::int64_t e
     if (!server.open(parts->host.c_str(), 10000) || !server.send_get(parts->path, parts->host))
         return false;
     const std::string images = program_file_path("images");
-    if (!is_directory(images.c_str()))
-        CreateDirectoryA(images.c_str(), nullptr);
+    make_directory(images.c_str()); // a file that cannot be made there fails below
     bool accepted;
     {
-        const unique_file file(CreateFileA(local_path, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const unique_file file = create_for_writing(local_path);
         if (!file)
             return false;
-        accepted = receive_into_file(server, file.get(), expected_size);
+        accepted = receive_into_file(server, file, expected_size);
     }
     server.close();
     return accepted && file_size(local_path) == expected_size;

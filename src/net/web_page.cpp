@@ -6,7 +6,7 @@
 #include "base/program.h"
 #include "net/site_host.h"
 #include "net/web_page_launch.h"
-#include "platform/unique_handle.h"
+#include "platform/file_io.h"
 
 namespace {
 
@@ -20,16 +20,9 @@ const std::string& probe_file() {
     return path;
 }
 
-void create_probe_file() {
-    // Opened for appending and closed at once: created empty when missing, never written to.
-    const unique_file probe(CreateFileA(probe_file().c_str(), FILE_APPEND_DATA,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
 // The program registered for .html files, or an empty text when there is none.
 std::string registered_browser() {
-    create_probe_file();
+    create_if_missing(probe_file().c_str());
     char browser[MAX_PATH] = {};
     const auto found =
         reinterpret_cast<INT_PTR>(FindExecutableA(probe_file().c_str(), nullptr, browser));

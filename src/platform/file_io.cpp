@@ -25,8 +25,6 @@ std::optional<std::string> read_file(const char* path) {
     return std::nullopt;
 }
 
-namespace {
-
 bool write_all(const unique_file& file, std::string_view data) {
     if (!file)
         return false;
@@ -40,6 +38,8 @@ bool write_all(const unique_file& file, std::string_view data) {
     return true;
 }
 
+namespace {
+
 unique_file create_file(const char* path, DWORD disposition) {
     return unique_file(CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -52,8 +52,19 @@ constexpr DWORD CarriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTE
 
 } // namespace
 
+// Opened for appending and closed at once: never written to.
+bool create_if_missing(const char* path) {
+    const unique_file file(CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
+}
+
+unique_file create_for_writing(const char* path) {
+    return create_file(path, CREATE_ALWAYS);
+}
+
 bool write_file(const char* path, std::string_view data) {
-    return write_all(create_file(path, CREATE_ALWAYS), data);
+    return write_all(create_for_writing(path), data);
 }
 
 bool write_new_file(const char* path, std::string_view data) {

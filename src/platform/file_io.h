@@ -13,6 +13,15 @@ unique_file open_for_reading(const char* path);
 // The whole content of the file, or nothing when it cannot be opened or read.
 std::optional<std::string> read_file(const char* path);
 
+// Creates the file empty when it is missing; an existing file is left as it is. False when it
+// can be neither opened nor created.
+bool create_if_missing(const char* path);
+
+// Creates or truncates the file for writing; others may read it meanwhile.
+unique_file create_for_writing(const char* path);
+// Writes all of data at the file's position; false when any write fails.
+bool write_all(const unique_file& file, std::string_view data);
+
 // Creates or truncates the file and writes data; false when any step fails.
 bool write_file(const char* path, std::string_view data);
 // The same for a file that does not exist yet: false (ERROR_FILE_EXISTS) when it does.

@@ -42,6 +42,38 @@ std::string full_path(const char* path) {
     return full;
 }
 
+// A path that starts at a root (\\server, \\, /) or names a drive is not relative to a folder.
+std::string full_path_in(const std::string& folder, const std::string& path) {
+    const bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/');
+    const bool has_drive = path.size() >= 2 && path[1] == ':';
+    return full_path((rooted || has_drive || folder.empty() ? path : folder + "\\" + path).c_str());
+}
+
+bool make_directory(const char* path) {
+    return is_directory(path) || CreateDirectoryA(path, nullptr) || is_directory(path);
+}
+
+// The shell steps over the double-byte characters of code page 936, whose trail byte may be a
+// backslash, as it splits the path into its levels. path is a full path.
+bool make_directories(const std::string& path) {
+    return is_directory(path.c_str()) ||
+           SHCreateDirectoryExA(nullptr, path.c_str(), nullptr) == ERROR_SUCCESS ||
+           is_directory(path.c_str());
+}
+
+std::optional<std::vector<FolderEntry>> list_folder(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    const unique_find find(FindFirstFileA((folder + "\\*.*").c_str(), &entry));
+    if (!find)
+        return std::nullopt;
+    std::vector<FolderEntry> entries;
+    do
+        entries.push_back(
+            {entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    while (FindNextFileA(find.get(), &entry));
+    return entries;
+}
+
 std::optional<FileId> file_identity(const char* path) {
     const unique_file file(
         CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

@@ -1,10 +1,11 @@
-// Questions to the file system that the whole program asks, through Win32 so that paths mean
-// what they mean to the rest of the program (code page 936, the Win32 current directory).
+// Questions to the file system that the whole program asks, and the folders it makes, through
+// Win32 so that paths mean what they mean to the rest of the program (code page 936).
 #pragma once
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 int is_directory(const char* path);
 // True when the file can be opened for reading (a folder cannot).
@@ -13,9 +14,27 @@ int file_exists(const char* path);
 int64_t file_size(const char* path);
 // The path of a shell folder (a CSIDL value) into buffer of MAX_PATH bytes.
 int special_folder_path(int csidl, char* buffer);
-// path made absolute against the current directory (a\b, ..\b and b/c alike); path as it is
-// when the system cannot resolve it.
+// path made absolute against the current directory (a\b, ..\b and b/c alike; a Unix path
+// under Wine); path as it is when the system cannot resolve it. For paths a user gave on a
+// command line, where the current directory is where the command was started.
 std::string full_path(const char* path);
+// path made absolute against folder (itself a full path) when it is relative; a full path is
+// only made plain.
+std::string full_path_in(const std::string& folder, const std::string& path);
+
+// Makes the folder at path (one level); true when it is a folder afterwards, made now or before.
+bool make_directory(const char* path);
+// The same with every missing folder above it; path is a full path.
+bool make_directories(const std::string& path);
+
+// An entry of a folder listing: its name, and whether it is a folder.
+struct FolderEntry {
+    std::string name;
+    bool is_folder = false;
+};
+// Every entry of folder in the order the system lists them, "." and ".." among them; nothing when
+// the folder cannot be listed.
+std::optional<std::vector<FolderEntry>> list_folder(const std::string& folder);
 
 // The volume and index of a file or folder: one for every path that leads to it (through a
 // link, in another letter case). Nothing when it cannot be opened.

@@ -23,9 +23,3 @@ void use_program_coder_modules() {
     folder.resize(folder.rfind(L'\\') + 1);
     SetEnvironmentVariableW(L"MAGICK_CODER_MODULE_PATH", (folder + L"modules\\coders").c_str());
 }
-
-std::string program_path(const char* argument) {
-    char full[MAX_PATH];
-    const DWORD len = GetFullPathNameA(argument, MAX_PATH, full, nullptr);
-    return len > 0 && len < MAX_PATH ? std::string(full, len) : std::string(argument);
-}

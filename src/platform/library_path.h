@@ -1,5 +1,5 @@
-// How the program's paths reach the image library, and how a command-line path becomes one of
-// the program's paths. Inside the program a path is a Windows path in code page 936.
+// How the program's paths reach the image library. Inside the program a path is a Windows path
+// in code page 936.
 #pragma once
 #include <string>
 
@@ -13,7 +13,3 @@ std::string library_font_path(const char* path);
 // Tells the library, before it starts, to take its coder modules from modules\coders in the
 // executable's folder: the folder compiled into it names the build machine's.
 void use_program_coder_modules();
-
-// A path given on a command line as a full Windows path (also a Unix path under Wine, whose
-// drive Z: is the Unix root); a relative one is taken from the current directory.
-std::string program_path(const char* argument);

@@ -13,15 +13,16 @@ const char ConfigName[] = "config.dat";
 
 int write_default_config() {
     // Failure shows when loading reads the file back.
-    write_text_file(ConfigName, default_config_text());
+    write_text_file(program_file_path(ConfigName).c_str(), default_config_text());
     return 1;
 }
 
 int load_config(Settings& settings) {
-    if (read_config_file(ConfigName, settings))
+    const std::string path = program_file_path(ConfigName);
+    if (read_config_file(path.c_str(), settings))
         return 1;
     write_default_config();
-    return read_config_file(ConfigName, settings) ? 1 : 0;
+    return read_config_file(path.c_str(), settings) ? 1 : 0;
 }
 
 int save_config(const Settings& settings) {

@@ -41,11 +41,21 @@ struct Settings {
     int32_t sy_image_h_value;
 };
 
-// Index -> value. The lists of the main window show the entries in the same order.
+// The lists of the main window: index -> value, and the entry the list shows for it. The
+// command line of ombrel-batch takes the values.
 constexpr int quality_values[11] = {100, 95, 90, 85, 80, 75, 70, 65, 60, 55, 50};
+constexpr const char* quality_labels[11] = {"100",     "95", "90 - 高", "85", "80",     "75",
+                                            "70 - 中", "65", "60",      "55", "50 - 低"};
 constexpr float opacity_values[10] = {1.0f, 0.9f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f};
+constexpr const char* opacity_labels[10] = {"100%", "90%", "80%", "70%", "60%",
+                                            "50%",  "40%", "30%", "20%", "10%"};
+// Clockwise degrees; the list is not stored, a run starts at its first entry.
+constexpr int rotation_angles[3] = {90, 180, 270};
+constexpr const char* rotation_labels[3] = {" 90度", "180度", "270度"};
 // 1 near edge (left/top), 2 centred, 3 far edge (right/bottom); the lists show "centred" first.
 constexpr int direction_values[3] = {2, 1, 3};
+constexpr const char* horz_direction_labels[3] = {"水平距中", "左边距", "右边距"};
+constexpr const char* vert_direction_labels[3] = {"垂直距中", "上边距", "下边距"};
 
 // The value at index, or fallback for an index outside the table (a list without selection
 // reads as -1).

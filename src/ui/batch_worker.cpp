@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "base/program.h"
 #include "core/batch_run.h"
 #include "core/captions.h"
 #include "platform/thread.h"
@@ -22,7 +23,7 @@ DWORD WINAPI processing_worker(void* argument) {
     const std::unique_ptr<WorkerJob> job(static_cast<WorkerJob*>(argument));
     WindowBatchHost host(job->app);
     try {
-        run_batch(read_form(job->app), job->settings, processor_count(), host);
+        run_batch(read_form(job->app), job->settings, ProgramFolder, processor_count(), host);
     } catch (...) {
         // Out of memory inside a run: the window must not stay locked.
         host.hand_back_settings(job->settings);

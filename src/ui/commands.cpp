@@ -5,13 +5,14 @@
 #include "base/text.h"
 #include "core/captions.h"
 #include "core/folder_rules.h"
-#include "imaging/text_watermark.h"
+#include "core/system_checks.h"
 #include "platform/file_system.h"
 #include "ui/batch_worker.h"
 #include "ui/dialogs.h"
 #include "ui/main_controls.h"
 #include "ui/online_window.h"
 #include "ui/preview_commands.h"
+#include "ui/window_host.h"
 #include "ui/window_texts.h"
 
 namespace {
@@ -45,57 +46,58 @@ void focus_at_end(HWND edit) {
 }
 
 void on_width_check(App& app, int) {
-    const bool checked = is_checked(app.MainWindow, WidthCheckId);
+    const bool checked = is_checked(app.WidthCheck);
     EnableWindow(app.WidthEdit, checked);
     if (checked)
         focus_at_end(app.WidthEdit);
 }
 
-void on_quality_check(App& app, int) {
-    const bool checked = is_checked(app.MainWindow, QualityCheckId);
-    EnableWindow(app.QualityCombo, checked);
+// A list switched on by its check box takes the keyboard focus.
+void switch_list(HWND check_box, HWND list) {
+    const bool checked = is_checked(check_box);
+    EnableWindow(list, checked);
     if (checked)
-        SetFocus(app.QualityCombo);
+        SetFocus(list);
+}
+
+void on_quality_check(App& app, int) {
+    switch_list(app.QualityCheck, app.QualityCombo);
 }
 
 void on_rotate_check(App& app, int) {
-    const bool checked = is_checked(app.MainWindow, RotateCheckId);
-    EnableWindow(app.RotateCombo, checked);
-    if (checked)
-        SetFocus(app.RotateCombo);
+    switch_list(app.RotateCheck, app.RotateCombo);
 }
 
 void on_text_watermark_check(App& app, int) {
-    enable_text_watermark_group(app, is_checked(app.MainWindow, TextWatermarkCheckId));
+    enable_text_watermark_group(app, is_checked(app.TextWatermarkCheck));
 }
 
 void on_image_watermark_check(App& app, int) {
-    enable_image_watermark_group(app, is_checked(app.MainWindow, ImageWatermarkCheckId));
+    enable_image_watermark_group(app, is_checked(app.ImageWatermarkCheck));
 }
 
 // An edge position needs its margin, which the user is taken to at once; the centred one
 // has none.
-void on_direction_changed(const App& app, int code, int combo_id, HWND margin_edit) {
+void on_direction_changed(int code, HWND combo, HWND margin_edit) {
     if (code != CBN_SELCHANGE)
         return;
-    const LRESULT selection =
-        SendMessageA(GetDlgItem(app.MainWindow, combo_id), CB_GETCURSEL, 0, 0);
+    const LRESULT selection = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     EnableWindow(margin_edit, selection != 0);
     if (selection != 0)
         focus_at_end(margin_edit);
 }
 
 void on_text_horz_combo(App& app, int code) {
-    on_direction_changed(app, code, TextHorzComboId, app.TextHorzEdit);
+    on_direction_changed(code, app.TextHorzCombo, app.TextHorzEdit);
 }
 void on_text_vert_combo(App& app, int code) {
-    on_direction_changed(app, code, TextVertComboId, app.TextVertEdit);
+    on_direction_changed(code, app.TextVertCombo, app.TextVertEdit);
 }
 void on_image_horz_combo(App& app, int code) {
-    on_direction_changed(app, code, ImageHorzComboId, app.ImageHorzEdit);
+    on_direction_changed(code, app.ImageHorzCombo, app.ImageHorzEdit);
 }
 void on_image_vert_combo(App& app, int code) {
-    on_direction_changed(app, code, ImageVertComboId, app.ImageVertEdit);
+    on_direction_changed(code, app.ImageVertCombo, app.ImageVertEdit);
 }
 
 void on_font_button(App& app, int) {
@@ -104,15 +106,9 @@ void on_font_button(App& app, int) {
         return;
     SetWindowTextA(app.FontEdit, font_description(font).c_str());
     // The new font stays chosen either way; the user is only told it will not do.
-    char text[1024] = {};
-    GetWindowTextA(app.TextEdit, text, sizeof text);
-    const char* watermark = trim(text);
-    if (*watermark && has_non_ascii(watermark) && !font_shows_chinese(font)) {
-        MessageBoxA(app.MainWindow,
-                    "当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。",
-                    NoticeCaption, MB_ICONWARNING);
+    WindowBatchHost host(app);
+    if (check_chosen_font(read_form(app).text_edit, font, host))
         SetFocus(app.FontButton);
-    }
 }
 
 void on_text_preview_button(App& app, int) {

@@ -4,66 +4,12 @@
 
 #include "platform/win32_scopes.h"
 #include "ui/help_rules.h"
+#include "ui/main_controls.h"
 
 namespace {
 
 constexpr COLORREF PopupFill = RGB(254, 255, 237);
 constexpr COLORREF PopupEdge = RGB(192, 192, 192);
-
-// The rows of the help table by control, in the order of the table.
-struct HelpRow {
-    HWND MainControls::*control;
-    int row;
-};
-
-const HelpRow HelpRows[] = {
-    {&MainControls::SourceFolderLabel, 1},
-    {&MainControls::SourceFolderEdit, 1},
-    {&MainControls::SourceFolderButton, 1},
-    {&MainControls::WidthCheck, 2},
-    {&MainControls::WidthEdit, 2},
-    {&MainControls::QualityCheck, 3},
-    {&MainControls::QualityCombo, 3},
-    {&MainControls::RotateCheck, 4},
-    {&MainControls::RotateCombo, 4},
-    {&MainControls::SubfoldersCheck, 5},
-    {&MainControls::TextWatermarkCheck, 6},
-    {&MainControls::TextLabel, 7},
-    {&MainControls::TextEdit, 7},
-    {&MainControls::TextPositionLabel, 8},
-    {&MainControls::TextHorzCombo, 8},
-    {&MainControls::TextHorzEdit, 8},
-    {&MainControls::TextVertCombo, 8},
-    {&MainControls::TextVertEdit, 8},
-    {&MainControls::TextOpacityLabel, 9},
-    {&MainControls::TextOpacityCombo, 9},
-    {&MainControls::FontLabel, 10},
-    {&MainControls::FontEdit, 10},
-    {&MainControls::FontButton, 10},
-    {&MainControls::TextPreviewButton, 11},
-    {&MainControls::ImageWatermarkCheck, 12},
-    {&MainControls::ImageLabel, 13},
-    {&MainControls::ImageEdit, 13},
-    {&MainControls::ImageButton, 13},
-    {&MainControls::ImagePositionLabel, 14},
-    {&MainControls::ImageHorzCombo, 14},
-    {&MainControls::ImageHorzEdit, 14},
-    {&MainControls::ImageVertCombo, 14},
-    {&MainControls::ImageVertEdit, 14},
-    {&MainControls::ImagePreviewButton, 15},
-    {&MainControls::TargetFolderLabel, 16},
-    {&MainControls::TargetFolderEdit, 16},
-    {&MainControls::TargetFolderButton, 16},
-    {&MainControls::StartButton, 17},
-    {&MainControls::ProgressBar, 18},
-};
-
-const char* help_text_of(const App& app, HWND control) {
-    for (const HelpRow& r : HelpRows)
-        if (app.*r.control == control)
-            return help_text(r.row);
-    return nullptr;
-}
 
 bool lies_on(const App& app, HWND control, POINT client_point) {
     RECT rect;

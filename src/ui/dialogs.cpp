@@ -87,7 +87,8 @@ std::optional<std::string> choose_image_file(HINSTANCE instance, HWND owner, con
     open.nMaxFile = sizeof path;
     open.nMaxFileTitle = sizeof path; // set, but no title buffer is given
     open.lpstrTitle = title;
-    open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    // The current directory stays the program folder, from which relative paths are taken.
+    open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&open))
         return std::nullopt;
     return std::string(path);

@@ -6,16 +6,17 @@
 
 namespace {
 
-// The rows of the help table, one line of a text a source line, as the pop-up shows it.
+// The rows of the help table, one line of a text a source line, as the pop-up shows it. The
+// control table (ui/main_controls.cpp) gives each control its row.
 const char* const HelpTexts[HelpTextCount] = {
-    // 1: SourceFolderLabel, SourceFolderEdit, SourceFolderButton
+    // 1
     "[图片源文件夹]是指需要处理的图片所在的文件夹，由于\n"
     "这是一款批量处理软件，它会对你选择的一个文件夹里所\n"
     "有JPG、PNG、GIF、BMP、TBI格式的图片进行处理。\n"
     "\n"
     "注意：如果是PNG、GIF、BMP图片，处理后生成JPG图片。\n"
     "例如：a.png 处理后生成的图片是 a.png.jpg",
-    // 2: WidthCheck, WidthEdit
+    // 2
     "图片宽是指希望将图片缩小到的新宽度，单位：像素。\n"
     "\n"
     "当原图宽度大于设置的新宽度时，会将原图的宽度缩小到\n"
@@ -24,7 +25,7 @@ const char* const HelpTexts[HelpTextCount] = {
     "注意：如果原图的宽度小于设置的新宽度，由于放大图片\n"
     "会让图片变的模糊，因此不会对原图进行放大处理，原图\n"
     "宽度保持不变。",
-    // 3: QualityCheck, QualityCombo
+    // 3
     "图片品质，指的是图片压缩后的图片质量。\n"
     "\n"
     "图片品质高，图片清晰度就高，图片占用空间会大一些。\n"
@@ -33,44 +34,44 @@ const char* const HelpTexts[HelpTextCount] = {
     "\n"
     "可以从图片清晰度和图片占用的空间之间寻找一个平衡点\n"
     "，图片品质建议设置： 80 至 95。",
-    // 4: RotateCheck, RotateCombo
+    // 4
     "图片按照指定的角度进行顺时针旋转。",
-    // 5: SubfoldersCheck
+    // 5
     "如果钩选了[同时处理子文件夹里的图片]，处理图片时会\n"
     "对你选中的[图片源文件夹]及其所有子文件夹里的图片同\n"
     "时进行处理。",
-    // 6: TextWatermarkCheck
+    // 6
     "开启或关闭文字水印功能。\n"
     "将一行文字印在图片上，很多淘宝卖家将店铺地址或店铺\n"
     "名印在宝贝图片上，这是常用的宝贝图片防盗方法。",
-    // 7: TextLabel, TextEdit
+    // 7
     "印在图片上的文字，一般设置为店铺地址或店铺名。",
-    // 8: TextPositionLabel, TextHorzCombo, TextHorzEdit, TextVertCombo, TextVertEdit
+    // 8
     "设置文字在图片上显示的位置，例如在图片右下角显示，\n"
     "或在图片中间位置显示文字。",
-    // 9: TextOpacityLabel, TextOpacityCombo
+    // 9
     "设置显示在图片上的文字透明效果，100%表示不透明。",
-    // 10: FontLabel, FontEdit, FontButton
+    // 10
     "设置水印文字的字体和颜色。\n"
     "这里需要注意一点，如果水印文字中含有中文的话，选择\n"
     "字体的时候有可能会遇到一些不支持的字体。 ",
-    // 11: TextPreviewButton
+    // 11
     "根据文字水印当前设置，查看图片加文字水印后的效果。",
-    // 12: ImageWatermarkCheck
+    // 12
     "开启或关闭图片水印功能。\n"
     "将一张设计好的图片印在你的宝贝图片上。",
-    // 13: ImageLabel, ImageEdit, ImageButton
+    // 13
     "选择一张你设计好的含有水印内容的图片，这张图片将印\n"
     "在宝贝图片上，你可以使用ps软件来设计图片的内容，例\n"
     "如可以设置多行文字显示在宝贝图片上。\n"
     "\n"
     "提示：使用PNG格式的水印图片可以实现水印透明效果。",
-    // 14: ImagePositionLabel, ImageHorzCombo, ImageHorzEdit, ImageVertCombo, ImageVertEdit
+    // 14
     "设置水印图片在宝贝图片上的显示的位置，例如在图片右\n"
     "下角显示，或在图片中间位置显示水印图片。",
-    // 15: ImagePreviewButton
+    // 15
     "根据图片水印当前设置，查看加上图片水印后的效果。",
-    // 16: TargetFolderLabel, TargetFolderEdit, TargetFolderButton
+    // 16
     "[处理后保存到]指的是图片处理后保存到的位置，系统默\n"
     "认将处理后的图片保存到[图片源文件夹]+[_处理后]的位\n"
     "置， 你也可以选择一个自定义的位置。\n"
@@ -78,9 +79,9 @@ const char* const HelpTexts[HelpTextCount] = {
     "建议：不要将[处理后保存到]的位置和[图片源文件夹]选\n"
     "择为同一个文件夹，如果两者指定为同一个文件夹，处理\n"
     "后的图片会覆盖[图片源文件夹]里的图片。",
-    // 17: StartButton
+    // 17
     "根据当前的图片处理设置，开始对图片进行处理。",
-    // 18: ProgressBar
+    // 18
     "这是一个进度条，实时显示当前图片处理的进度。",
 };
 

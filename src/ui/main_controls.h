@@ -1,32 +1,11 @@
-// The 44 controls of the main window: their creation, identifiers and group operations.
+// The 44 controls of the main window in one table: their creation, identifiers, help texts,
+// what the form reads of them and the groups they are switched in.
 #pragma once
 #include <windows.h>
 
+#include "core/form.h"
 #include "settings/settings.h"
 #include "ui/app.h"
-
-// Identifiers by which other code reads check boxes (IsDlgButtonChecked) and lists
-// (GetDlgItem); the controls not listed here have identifier 0.
-enum ControlId : int {
-    BannerStaticId = 35000,
-    SourceFolderLabelId = 35001,
-    SourceFolderEditId = 35002,
-    SourceFolderButtonId = 35003,
-    WidthCheckId = 35004,
-    WidthEditId = 35005,
-    QualityCheckId = 35006,
-    QualityComboId = 35007,
-    RotateCheckId = 35008,
-    RotateComboId = 35009,
-    SubfoldersCheckId = 35010,
-    TextOpacityComboId = 35014,
-    TextHorzComboId = 35016,
-    TextVertComboId = 35018,
-    TextWatermarkCheckId = 35024,
-    ImageHorzComboId = 35029,
-    ImageVertComboId = 35031,
-    ImageWatermarkCheckId = 35034,
-};
 
 // Creates the 44 controls in their stacking order, fills the five lists and selects their
 // first choices. Sets no font and no check state.
@@ -39,15 +18,21 @@ void add_combo_item(HWND combo, const char* text);
 void enable_text_watermark_group(const App& app, bool enable);
 void enable_image_watermark_group(const App& app, bool enable);
 
-// A margin edit is enabled only while its position list shows an edge, never the centred
-// entry (index 0), whatever enable says.
-void enable_margin_edit(HWND main_window, int combo_id, HWND edit, bool enable);
+// Whether the check box is checked.
+bool is_checked(HWND check_box);
 
-// Whether the main window's check box with this identifier is checked.
-bool is_checked(HWND main_window, int check_box_id);
+// The controls as a run or a preview reads them; from the worker thread every read is a message
+// that the main thread answers.
+FormSnapshot read_form(const App& app);
 
-// Shows the loaded settings in the controls and leaves the start-up switches: width off,
-// quality on, rotation off, both watermark groups off.
+// The handle of a control that a refusal names.
+HWND control_of(const App& app, FormControl control);
+
+// The context help text of a control, or nullptr for a control without one.
+const char* help_text_of(const App& app, HWND control);
+
+// Shows the loaded settings in the controls and leaves the start-up switches of
+// form_after_startup, each control under the switch that governs it.
 void show_settings(const App& app, const Settings& settings);
 
 // A run starts: every control but the banner strip is switched off, the progress bar on.

@@ -35,7 +35,6 @@ class ButtonHeld {
 
 // The main window does not answer other messages meanwhile; a refusal's control gets the focus.
 void run_preview(App& app, PreviewKind kind, HWND button) {
-    SetCurrentDirectoryA(ProgramFolder);
     const ButtonHeld held(app.MainWindow, button);
     WindowBatchHost host(app);
     try {

@@ -13,27 +13,34 @@ namespace {
 constexpr char PreviewClass[] = "Preview";
 constexpr int PictureSurfaceId = 38000;
 
-HWND PictureSurface;
-OlePicture Picture;
-SIZE PicturePixels; // the picture's natural size on this display
+// What the window shows, owned by the window (its user data): made with it, deleted with it.
+struct PreviewView {
+    HWND surface = nullptr;
+    OlePicture picture;
+    SIZE pixels{}; // the picture's natural size on this display
+};
 
-void release_picture() {
-    Picture = OlePicture{};
-    PicturePixels = {};
+PreviewView* view_of(HWND window) {
+    return reinterpret_cast<PreviewView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void release_picture(PreviewView& view) {
+    view.picture = OlePicture{};
+    view.pixels = {};
 }
 
 // The natural size is the picture's HIMETRIC size at the display's resolution.
-void load_preview_picture(const char* path) {
-    release_picture();
-    if (load_ole_picture(path, Picture) == PictureLoad::undecodable) {
+void load_preview_picture(PreviewView& view, const char* path) {
+    release_picture(view);
+    if (load_ole_picture(path, view.picture) == PictureLoad::undecodable) {
         MessageBoxA(nullptr, "Call OleLoadPicture Fail", PictureErrorCaption, MB_OK);
         return;
     }
-    if (!Picture)
+    if (!view.picture)
         return; // a missing or unreadable file shows an empty window, without a word
-    const WindowDC surface(PictureSurface);
-    PicturePixels.cx = MulDiv(Picture.width, GetDeviceCaps(surface.get(), LOGPIXELSX), 2540);
-    PicturePixels.cy = MulDiv(Picture.height, GetDeviceCaps(surface.get(), LOGPIXELSY), 2540);
+    const WindowDC surface(view.surface);
+    view.pixels.cx = MulDiv(view.picture.width, GetDeviceCaps(surface.get(), LOGPIXELSX), 2540);
+    view.pixels.cy = MulDiv(view.picture.height, GetDeviceCaps(surface.get(), LOGPIXELSY), 2540);
 }
 
 SCROLLINFO scroll_info_with(UINT mask) {
@@ -60,9 +67,9 @@ void set_scroll_range(int bar, int client_extent, int picture_extent) {
 
 // The vertical bar is set with the client height measured after the horizontal bar has come
 // or gone; the platform keeps each position within its new range.
-void update_preview_scrollbars() {
-    set_scroll_range(SB_HORZ, client_size().cx, PicturePixels.cx);
-    set_scroll_range(SB_VERT, client_size().cy, PicturePixels.cy);
+void update_preview_scrollbars(const PreviewView& view) {
+    set_scroll_range(SB_HORZ, client_size().cx, view.pixels.cx);
+    set_scroll_range(SB_VERT, client_size().cy, view.pixels.cy);
 }
 
 SCROLLINFO scroll_info(int bar) {
@@ -83,14 +90,14 @@ void redraw() {
 
 // Everything is drawn here, background included, so that neither a scroll nor a smaller
 // picture after a larger one leaves anything of the earlier view behind, and nothing flickers.
-void paint_preview(HDC dc) {
+void paint_preview(const PreviewView& view, HDC dc) {
     const SIZE client = client_size();
     const RECT all{0, 0, client.cx, client.cy};
-    if (!Picture) {
+    if (!view.picture) {
         FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
         return;
     }
-    const int pw = PicturePixels.cx, ph = PicturePixels.cy;
+    const int pw = view.pixels.cx, ph = view.pixels.cy;
     const int x = preview_frame_offset(client.cx, pw, scroll_info(SB_HORZ).nPos);
     const int y = preview_frame_offset(client.cy, ph, scroll_info(SB_VERT).nPos);
 
@@ -109,7 +116,7 @@ void paint_preview(HDC dc) {
     LineTo(dc, x + pw + 1, y + ph + 1);
     MoveToEx(dc, x, y + ph + 1, nullptr);
     LineTo(dc, x + pw + 2, y + ph + 1);
-    render_ole_picture(Picture, dc, x + 1, y + 1, pw, ph);
+    render_ole_picture(view.picture, dc, x + 1, y + 1, pw, ph);
 }
 
 ScrollRequest scroll_request(int code) {
@@ -146,38 +153,46 @@ void on_mouse_wheel(int delta) {
 }
 
 // A picture that fits after the resize is centred again.
-void on_size() {
-    update_preview_scrollbars();
+void on_size(const PreviewView& view) {
+    update_preview_scrollbars(view);
     redraw();
 }
 
-void on_paint() {
+void on_paint(const PreviewView& view) {
     const PaintScope paint(PreviewWindow);
-    paint_preview(paint.dc());
+    paint_preview(view, paint.dc());
 }
 
 // The window is never destroyed: the next preview brings it back.
-void on_close() {
-    release_picture();
+void on_close(PreviewView& view) {
+    release_picture(view);
     ShowWindow(PreviewWindow, SW_HIDE);
 }
 
+// Messages that come before the view is attached (during creation) get the default handling.
 LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    PreviewView* view = view_of(window);
+    if (!view)
+        return DefWindowProcA(window, message, wparam, lparam);
     switch (message) {
     case WM_SIZE:
-        on_size();
+        on_size(*view);
         return 0;
     case WM_ERASEBKGND:
         return 1; // paint_preview draws the background itself
     case WM_PAINT:
-        on_paint();
+        on_paint(*view);
         return 0;
     case WM_PRINTCLIENT:
-        paint_preview(reinterpret_cast<HDC>(wparam));
+        paint_preview(*view, reinterpret_cast<HDC>(wparam));
         return 0;
     case WM_CLOSE:
-        on_close();
+        on_close(*view);
         return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        delete view;
+        return DefWindowProcA(window, message, wparam, lparam);
     case WM_HSCROLL:
         on_scroll(SB_HORZ, LOWORD(wparam));
         return 0;
@@ -202,15 +217,22 @@ HWND create_preview_window(HINSTANCE instance, HICON icon) {
                                         WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
                                     CW_USEDEFAULT, CW_USEDEFAULT, 760, 580, nullptr, nullptr,
                                     instance, nullptr);
-    PictureSurface = CreateWindowExA(
+    if (!PreviewWindow)
+        return nullptr;
+    auto* view = new PreviewView; // the window owns it from here on
+    view->surface = CreateWindowExA(
         0, "static", "图片", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0, 2, 2, PreviewWindow,
         reinterpret_cast<HMENU>(INT_PTR(PictureSurfaceId)), instance, nullptr);
-    return PictureSurface;
+    SetWindowLongPtrA(PreviewWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    return view->surface;
 }
 
 void show_preview(const char* path) {
-    load_preview_picture(path);
-    update_preview_scrollbars();
+    PreviewView* view = view_of(PreviewWindow);
+    if (!view)
+        return;
+    load_preview_picture(*view, path);
+    update_preview_scrollbars(*view);
     set_scroll_position(SB_VERT, 0);
     set_scroll_position(SB_HORZ, 0);
     if (IsWindowVisible(PreviewWindow)) {

@@ -5,7 +5,6 @@
 
 #include "base/program.h"
 #include "core/captions.h"
-#include "imaging/text_watermark.h"
 #include "net/web_page.h"
 #include "platform/file_system.h"
 #include "platform/win32_scopes.h"
@@ -125,7 +124,6 @@ int start_and_run(App& app, HINSTANCE instance, int show_command) {
     find_program_folder();
     check_installation();
     SetCurrentDirectoryA(ProgramFolder);
-    build_font_paths();
     ensure_image_library_registry(ProgramFolder);
 
     app.Instance = instance;

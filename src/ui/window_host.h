@@ -1,18 +1,12 @@
-// The main window as the batch logic sees it: the controls read into a form snapshot, and the
-// host through which a run or a preview shows its messages and names controls.
+// The main window as the batch logic sees it: the host through which a run or a preview shows
+// its messages and names controls (the form it reads: ui/main_controls.h).
 #pragma once
 #include <windows.h>
 
 #include "core/batch_host.h"
 #include "core/form.h"
 #include "ui/app.h"
-
-// The controls as a run or a preview reads them; from the worker thread every read is a message
-// that the main thread answers.
-FormSnapshot read_form(const App& app);
-
-// The handle of a control that a refusal names.
-HWND control_of(const App& app, FormControl control);
+#include "ui/main_controls.h"
 
 // The main window as host of a run, or of a preview on the main thread. Its message boxes are
 // owned by the main window, like every other message box of the program; whatever changes the

@@ -1,6 +1,5 @@
-// The system's faces as files the image library draws with: a Latin face in its bold file, the
-// second face of a collection, and the conversion of the texts the library gets.
-#include "base/encoding.h"
+// The system's faces as files the image library draws with: a Latin face in its bold file and
+// the second face of a collection.
 #include "imaging/magick.h"
 #include "imaging/system_fonts.h"
 #include "platform/library_path.h"
@@ -41,20 +40,10 @@ void the_second_face_of_a_collection_draws_as_itself() {
     check(drawn_width(first, "iiii") < drawn_width(first, "MMMM"), "the first face is not");
 }
 
-// Each conversion stops at the first character it cannot take.
-void conversions_keep_what_comes_before_a_bad_character() {
-    check_equal(gbk_to_utf8("店铺 A"), std::string("\xE5\xBA\x97\xE9\x93\xBA A"), "whole");
-    check_equal(gbk_to_utf8("店\x81\x20x"), gbk_to_utf8("店"), "an invalid trail byte");
-    check_equal(gbk_to_utf8("a\xB9"), std::string("a"), "a lead byte at the end");
-    check_equal(utf8_to_gbk("\xE5\xBA\x97\xF0\x9F\x98\x80x"), std::string("店"), "no GBK emoji");
-}
-
 const TestCase cases[] = {
     {"a Latin face is drawn from its own bold file", a_latin_face_is_drawn_from_its_own_bold_file},
     {"the second face of a collection draws as itself",
      the_second_face_of_a_collection_draws_as_itself},
-    {"conversions keep what comes before a bad character",
-     conversions_keep_what_comes_before_a_bad_character},
 };
 const Registration registration(cases);
 

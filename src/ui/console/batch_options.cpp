@@ -49,10 +49,9 @@ const char batch_usage[] =
 
 namespace {
 
-// What the window's boxes hold: four characters in a numeric edit, 1023 bytes in a text or
-// path edit.
-constexpr std::size_t NumericBox = 4;
-constexpr std::size_t TextBox = 1023;
+// What the window's boxes hold.
+constexpr std::size_t NumericBox = NumericEditLimit;
+constexpr std::size_t TextBox = TextEditLimit;
 
 // Where the options put what they read.
 struct Target {
@@ -96,11 +95,12 @@ bool split_pair(const std::string& text, std::string& a, std::string& b) {
     return true;
 }
 
-// A position list's index: centred, left or top, right or bottom.
+// A position list's index (centred, left or top, right or bottom), one digit.
 bool position_index(const std::string& text, int& index) {
-    if (text.size() != 1 || text[0] < '0' || text[0] > '2')
+    const int digit = text.size() == 1 ? text[0] - '0' : -1;
+    if (digit < 0 || digit >= int(std::size(direction_values)))
         return false;
-    index = text[0] - '0';
+    index = digit;
     return true;
 }
 
@@ -125,16 +125,17 @@ Reason image_file(const std::string& value, Target& t) {
     return t.env.file_exists(t.form.image_edit) ? Reason() : "no such file";
 }
 
-int quality_shown(int quality) {
-    return quality;
+// A whole number shows as it is.
+int as_shown(int value) {
+    return value;
 }
 int percent_shown(float opacity) {
     return static_cast<int>(std::lround(opacity * 100));
 }
 
 Reason quality(const std::string& value, Target& t) {
-    t.form.quality_combo = entry_of(quality_values, value, quality_shown);
-    return t.form.quality_combo >= 0 ? Reason() : not_one_of(quality_values, quality_shown);
+    t.form.quality_combo = entry_of(quality_values, value, as_shown);
+    return t.form.quality_combo >= 0 ? Reason() : not_one_of(quality_values, as_shown);
 }
 
 Reason opacity(const std::string& value, Target& t) {
@@ -165,8 +166,8 @@ Reason margin_pair(const std::string& value, Target& t) {
 
 // Degrees as the rotation list offers them.
 Reason rotation(const std::string& value, Target& t) {
-    t.form.rotate_combo = value == "90" ? 0 : value == "180" ? 1 : value == "270" ? 2 : -1;
-    return t.form.rotate_combo >= 0 ? Reason() : "not one of 90, 180, 270";
+    t.form.rotate_combo = entry_of(rotation_angles, value, as_shown);
+    return t.form.rotate_combo >= 0 ? Reason() : not_one_of(rotation_angles, as_shown);
 }
 
 Reason font_name(const std::string& value, Target& t) {

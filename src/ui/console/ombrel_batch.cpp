@@ -12,9 +12,7 @@
 #include "base/program.h"
 #include "base/text.h"
 #include "core/batch_run.h"
-#include "imaging/text_watermark.h"
 #include "platform/file_system.h"
-#include "platform/library_path.h"
 #include "platform/thread.h"
 #include "settings/config_file.h"
 #include "ui/console/batch_options.h"
@@ -47,8 +45,7 @@ double seconds_since(Clock::time_point start) {
 class SystemArguments : public ArgumentEnvironment {
   public:
     std::string program_path(const std::string& argument) const override {
-        const std::string path = ::program_path(argument.c_str());
-        return path.empty() ? path : full_path(path.c_str());
+        return full_path(argument.c_str());
     }
     bool file_exists(const std::string& path) const override { return ::file_exists(path.c_str()); }
     bool font_installed(const std::string& face) const override;
@@ -215,14 +212,12 @@ int main(int argc, char** argv) {
         !error.empty())
         return usage_error(error);
 
-    // Every path of the command line is absolute by now; a relative path stored in the settings
-    // means what it means to the window, whose current directory is the program folder.
-    SetCurrentDirectoryA(ProgramFolder);
-    build_font_paths();
+    // Every path of the command line is absolute by now; a relative watermark path stored in the
+    // settings is taken from the program folder, as the window takes it.
     ConsoleHost host(command.yes, file_to_save(command));
     const Clock::time_point start = Clock::now();
     const int workers = command.jobs > 0 ? command.jobs : processor_count();
-    const BatchOutcome outcome = run_batch(form, settings, workers, host);
+    const BatchOutcome outcome = run_batch(form, settings, ProgramFolder, workers, host);
     if (outcome.end != BatchEnd::Refused)
         host.line(summary(outcome, seconds_since(start)));
     return exit_status(outcome);

@@ -1,8 +1,6 @@
-#include "core/result_files.h"
+#include "platform/whole_file.h"
 
 #include <cstdio>
-
-#include <windows.h>
 
 #include "platform/file_io.h"
 #include "platform/unique_handle.h"
@@ -11,11 +9,21 @@ namespace {
 
 constexpr char PartialPattern[] = "ombrel-%lx-%x.part";
 
+// Short, so that every name the destination folder takes can be written through it; no image
+// extension, so that a left-over is never taken for a source; the process and a count in it,
+// so that two writers, in one run or two, never meet.
+std::string partial_path(const std::string& folder, unsigned count) {
+    char name[40];
+    std::snprintf(name, sizeof name, PartialPattern,
+                  static_cast<unsigned long>(GetCurrentProcessId()), count);
+    return folder + "\\" + name;
+}
+
 // The first count whose name is free; a name whose file exists is taken by another writer or
 // left over from a process that had this identifier.
 std::string write_partial_file(const std::string& folder, std::string_view data) {
     for (unsigned count = 0; count < 100; ++count) {
-        const std::string partial = partial_output_path(folder, count);
+        const std::string partial = partial_path(folder, count);
         if (write_new_file(partial.c_str(), data))
             return partial;
         if (GetLastError() != ERROR_FILE_EXISTS) {
@@ -37,7 +45,7 @@ unsigned long writer_of(const char* name) {
     return std::string_view(again) == name ? process : 0;
 }
 
-// This process writes one result at a time and never leaves one between images, so a file of
+// A write of this process never leaves its partial file behind once it returns, so a file of
 // its own identifier is a left-over of an ended process that had it.
 bool has_ended(unsigned long process) {
     if (process == GetCurrentProcessId())
@@ -48,19 +56,8 @@ bool has_ended(unsigned long process) {
 
 } // namespace
 
-// Short, so that every name the destination folder takes can be written through it; no image
-// extension, so that a left-over is never taken for a source; the process and a count in it,
-// so that two writers, in one run or two, never meet.
-std::string partial_output_path(const std::string& folder, unsigned count) {
-    char name[40];
-    std::snprintf(name, sizeof name, PartialPattern,
-                  static_cast<unsigned long>(GetCurrentProcessId()), count);
-    return folder + "\\" + name;
-}
-
-// An interrupted write never leaves a truncated result, nor destroys a source that the result
-// replaces.
-bool write_result(std::string_view data, const std::string& folder, const std::string& name) {
+// An interrupted write never leaves a truncated file, nor destroys the file it replaces.
+bool write_whole_file(std::string_view data, const std::string& folder, const std::string& name) {
     if (data.empty())
         return false;
     const std::string partial = write_partial_file(folder, data);
@@ -73,7 +70,7 @@ bool write_result(std::string_view data, const std::string& folder, const std::s
 }
 
 // A process that still runs keeps its files, whatever it is.
-void remove_left_over_results(const std::string& folder) {
+void remove_left_over_partial_files(const std::string& folder) {
     WIN32_FIND_DATAA entry;
     const unique_find find(FindFirstFileA((folder + "\\ombrel-*.part").c_str(), &entry));
     if (!find)
