@@ -14,4 +14,4 @@ convert -size 256x256 xc:none \
 for size in 48 32 16; do
     convert "$work/icon256.png" -resize ${size}x${size} "$work/icon$size.png"
 done
-convert "$work/icon48.png" "$work/icon32.png" "$work/icon16.png" "$here/ombrel.ico"
+convert -depth 8 "$work/icon256.png" "$work/icon48.png" "$work/icon32.png" "$work/icon16.png" "$here/ombrel.ico"
