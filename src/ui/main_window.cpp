@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <commctrl.h>
+
 #include "core/captions.h"
 #include "net/web_page.h"
 #include "ui/batch_worker.h"
@@ -93,6 +95,23 @@ void paint_banner(const App& app) {
     paint_banner_strip(app.BannerStatic, app.GuiFont, app.Banners);
 }
 
+// The strip's own paints draw the banner too: the static control of the common controls (with
+// visual styles) clears a bitmap static that holds no bitmap whenever it paints itself, which
+// would leave the strip blank after anything that covered it.
+LRESULT CALLBACK banner_static_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT_PTR, DWORD_PTR data) {
+    const App& app = *reinterpret_cast<const App*>(data);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paint_banner_strip(window, app.GuiFont, app.Banners);
+        return 0;
+    default:
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+}
+
 LRESULT on_ctl_color_static(const App& app, HWND window, WPARAM wparam, LPARAM lparam) {
     const HWND control = reinterpret_cast<HWND>(lparam);
     if ((control == app.FontEdit || control == app.ImageEdit) && IsWindowEnabled(control))
@@ -180,4 +199,8 @@ void exit_program(const App& app) {
         return;
     // At once: no settings saved, no window destroyed, a running batch stops where it is.
     ExitProcess(0);
+}
+
+void paint_banner_on_its_own(const App& app) {
+    SetWindowSubclass(app.BannerStatic, banner_static_proc, 0, reinterpret_cast<DWORD_PTR>(&app));
 }

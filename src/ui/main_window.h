@@ -21,3 +21,6 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 
 // Closing the main window: asks first while a batch runs, then ends the process at once.
 void exit_program(const App& app);
+
+// BannerStatic paints the banner strip in its own paints as well as in the main window's.
+void paint_banner_on_its_own(const App& app);

@@ -139,6 +139,7 @@ int start_and_run(App& app, HINSTANCE instance, int show_command) {
     create_main_controls(app, instance, app.MainWindow);
     // Refuses the start itself when a thread cannot be started.
     app.Banners = start_online_services(app.MainWindow, app.BannerStatic);
+    paint_banner_on_its_own(app);
     load_settings_into_controls(app);
 
     fit_client_height(app.MainWindow, 687, 558);
