@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/image_collection.h"
+#include "platform/file_system.h"
 #include "support/win32_support.h"
 
 namespace {
@@ -22,8 +23,8 @@ std::vector<std::string> subfolders(const std::string& folder) {
 }
 
 void make(const std::string& path) {
-    check(path.back() == '\\' ? CreateDirectoryA(path.substr(0, path.size() - 1).c_str(), nullptr)
-                              : write_file(path.c_str(), "x"),
+    check(path.back() == '\\' ? make_directory(path.substr(0, path.size() - 1))
+                              : write_file(path, "x"),
           "cannot make " + path);
 }
 
