@@ -11,25 +11,19 @@
 
 namespace {
 
-// Calls visit(entry) for every entry of entries.
-template <typename Visit> void for_each_entry(const std::vector<FolderEntry>& entries, Visit visit) {
-    for (const FolderEntry& entry : entries)
-        visit(entry);
-}
-
 // A link that leads back to one of its own ancestors is listed but not entered, so a loop
 // in the tree cannot make the walk endless. A folder the system cannot list is left out, and
 // with it everything below it; paths of any length are listed.
 void walk_subfolders(const std::string& folder, const std::vector<FolderEntry>& entries,
                      StringList& list, bool recursive, StringList* too_long,
                      std::vector<std::optional<FileId>>& ancestors) {
-    for_each_entry(entries, [&](const FolderEntry& entry) {
+    for (const FolderEntry& entry : entries) {
         if (!entry.is_folder || entry.name[0] == '.')
-            return;
+            continue;
         const std::string child = folder + "\\" + entry.name;
         if (!recursive) {
             string_list_add(list, child.c_str());
-            return;
+            continue;
         }
         const auto id = file_identity(child);
         const bool loop = id && std::find(ancestors.begin(), ancestors.end(), id) != ancestors.end();
@@ -37,15 +31,15 @@ void walk_subfolders(const std::string& folder, const std::vector<FolderEntry>& 
         if (!loop && !child_entries) {
             if (too_long)
                 string_list_add(*too_long, child.c_str());
-            return;
+            continue;
         }
         string_list_add(list, child.c_str());
         if (loop)
-            return;
+            continue;
         ancestors.push_back(id);
         walk_subfolders(child, *child_entries, list, recursive, too_long, ancestors);
         ancestors.pop_back();
-    });
+    }
 }
 
 } // namespace
@@ -61,9 +55,8 @@ std::unique_ptr<StringList> list_images(const char* folder) {
     const auto entries = list_folder(folder);
     if (!entries)
         return nullptr;
-    for_each_entry(*entries, [&](const FolderEntry& entry) {
+    for (const FolderEntry& entry : *entries)
         if (!entry.is_folder && has_image_extension(entry.name.c_str()))
             string_list_add(*images, entry.name.c_str());
-    });
     return images;
 }
