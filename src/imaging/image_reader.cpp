@@ -32,9 +32,14 @@ std::optional<FileHead> read_head(const std::string& contents) {
 
 // The library reads the contents the program read, under the coder their first bytes call for,
 // so it never guesses the format from the content or the name, and no path reaches it: a name
-// in any script and of any length is read as the platform reads it.
-bool named_coder(MagickWand* wand, const ImageHeader& header) {
-    return MagickSetFormat(wand, header.coder.c_str()) == MagickTrue;
+// in any script and of any length is read as the platform reads it. The coder is the wand's
+// only for the read: a wand's format would also be the format its pictures are written in.
+template <typename Read> bool read_contents(MagickWand* wand, const ImageHeader& header, Read read) {
+    if (MagickSetFormat(wand, header.coder.c_str()) != MagickTrue)
+        return false;
+    const bool done = read(wand, header.contents.data(), header.contents.size()) == MagickTrue;
+    MagickSetFormat(wand, "");
+    return done;
 }
 
 bool holds_a_picture(MagickWand* wand) {
@@ -100,9 +105,7 @@ std::optional<ImageHeader> read_header(const FileHead& head, std::string content
         return header;
     }
     const auto wand = new_magick_wand();
-    if (!wand || !named_coder(wand.get(), header) ||
-        MagickPingImageBlob(wand.get(), header.contents.data(), header.contents.size()) !=
-            MagickTrue ||
+    if (!wand || !read_contents(wand.get(), header, MagickPingImageBlob) ||
         !holds_a_picture(wand.get()))
         return std::nullopt;
     header.stored = {static_cast<int>(MagickGetImageWidth(wand.get())),
@@ -248,9 +251,7 @@ bool read_image(MagickWand* wand, const ImageHeader& header, int scale) {
                                  std::to_string(header.stored.height / scale);
         MagickSetOption(wand, "jpeg:size", size.c_str());
     }
-    const bool read = named_coder(wand, header) &&
-                      MagickReadImageBlob(wand, header.contents.data(), header.contents.size()) ==
-                          MagickTrue &&
+    const bool read = read_contents(wand, header, MagickReadImageBlob) &&
                       holds_a_picture(wand) && !picture_data_ended_early(wand);
     MagickDeleteOption(wand, "jpeg:size");
     return read && (!read_by(header, "GIF") || show_whole_canvas(wand)) &&
