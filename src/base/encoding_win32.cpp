@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include "base/text.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ constexpr UINT Gbk = 936;
 // The length of the character that begins with byte b.
 std::size_t character_length(UINT code_page, unsigned char b) {
     if (code_page == Gbk)
-        return is_gbk_lead_byte(b) ? 2 : 1;
+        return b >= 0x81 && b <= 0xFE ? 2 : 1; // a lead byte opens a double-byte character
     return b < 0xC0 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
 }
 
@@ -67,11 +66,4 @@ std::string gbk_to_utf8(const std::string& src) {
 
 std::string utf8_to_gbk(const std::string& src) {
     return convert(CP_UTF8, Gbk, src);
-}
-
-std::wstring gbk_to_wide(const std::string& src) {
-    const int len = static_cast<int>(src.size());
-    std::wstring wide(MultiByteToWideChar(Gbk, 0, src.data(), len, nullptr, 0), L'\0');
-    MultiByteToWideChar(Gbk, 0, src.data(), len, wide.data(), static_cast<int>(wide.size()));
-    return wide;
 }

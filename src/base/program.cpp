@@ -1,18 +1,10 @@
 #include "base/program.h"
 
-#include "base/text.h"
-
-char ProgramFolder[260];
+std::string ProgramFolder;
 
 std::string folder_of_module_path(const std::string& module_path) {
-    // Step over double-byte characters: a trail byte may be 0x5C, the backslash.
-    std::size_t last = std::string::npos;
-    for (std::size_t i = 0; i < module_path.size(); ++i) {
-        if (is_gbk_lead_byte(module_path[i]) && i + 1 < module_path.size())
-            ++i;
-        else if (module_path[i] == '\\')
-            last = i;
-    }
+    // In UTF-8 no byte of another character is a backslash.
+    const std::size_t last = module_path.rfind('\\');
     if (last == std::string::npos)
         return module_path;
     if (last > 0 && module_path[last - 1] == ':')
@@ -21,5 +13,5 @@ std::string folder_of_module_path(const std::string& module_path) {
 }
 
 std::string program_file_path(const char* name) {
-    return std::string(ProgramFolder) + "\\" + name;
+    return ProgramFolder + "\\" + name;
 }

@@ -6,8 +6,9 @@
 // The program's title: the window caption and the desktop shortcut's name.
 constexpr char ProgramTitle[] = "Ombrel";
 
-// No trailing backslash except at a drive root (C:\). Set once at start-up.
-extern char ProgramFolder[260];
+// UTF-8, of any length; no trailing backslash except at a drive root (C:\). Set once at
+// start-up.
+extern std::string ProgramFolder;
 
 // Sent in web requests ("%1.1f") and shown in the About box.
 inline constexpr double ProgramVersion = 3.4;

@@ -2,11 +2,21 @@
 
 #include <windows.h>
 
+#include "base/utf.h"
+
+// The buffer grows until the whole path fits: a program folder may be longer than MAX_PATH.
 std::string executable_path() {
-    char path[MAX_PATH] = {};
-    if (GetModuleFileNameA(nullptr, path, MAX_PATH) == 0)
-        return {};
-    return path;
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length == 0)
+            return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return narrow(path);
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 std::string executable_folder() {
@@ -15,9 +25,10 @@ std::string executable_folder() {
 }
 
 void find_program_folder() {
-    const std::string folder = executable_folder();
-    if (folder.empty())
-        GetCurrentDirectoryA(MAX_PATH, ProgramFolder);
-    else
-        lstrcpynA(ProgramFolder, folder.c_str(), MAX_PATH);
+    ProgramFolder = executable_folder();
+    if (!ProgramFolder.empty())
+        return;
+    std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');
+    current.resize(GetCurrentDirectoryW(DWORD(current.size()), current.data()));
+    ProgramFolder = narrow(current);
 }

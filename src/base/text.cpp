@@ -84,15 +84,9 @@ int starts_with(const char* s, const char* prefix) {
 bool starts_with_nocase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size())
         return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (is_gbk_lead_byte(prefix[i]) && i + 1 < prefix.size()) {
-            if (text[i] != prefix[i] || text[i + 1] != prefix[i + 1])
-                return false;
-            ++i;
-        } else if (ascii_lower(text[i]) != ascii_lower(prefix[i])) {
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (ascii_lower(text[i]) != ascii_lower(prefix[i]))
             return false;
-        }
-    }
     return true;
 }
 
@@ -114,23 +108,44 @@ std::optional<int32_t> parse_decimal(std::string_view text) {
     return static_cast<int32_t>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
 }
 
-bool is_gbk_lead_byte(unsigned char b) {
-    return b >= 0x81 && b <= 0xFE;
+// A broken sequence is cut through where its continuation bytes end, never overrun.
+std::size_t utf8_character_length(const char* s, std::size_t len) {
+    const auto lead = static_cast<unsigned char>(s[0]);
+    std::size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    std::size_t n = 1;
+    while (n < want && n < len && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
+        ++n;
+    return n;
 }
 
-std::size_t gbk_prefix_length(const char* s, std::size_t len, std::size_t max_bytes) {
-    std::size_t i = 0;
+namespace {
+
+std::size_t cp936_width(const char* s) {
+    return static_cast<unsigned char>(s[0]) < 0x80 ? 1 : 2;
+}
+
+} // namespace
+
+std::size_t cp936_length(std::string_view text) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); i += utf8_character_length(text.data() + i, text.size() - i))
+        length += cp936_width(text.data() + i);
+    return length;
+}
+
+std::size_t cp936_prefix_length(const char* s, std::size_t len, std::size_t max_bytes) {
+    std::size_t i = 0, counted = 0;
     while (i < len) {
-        const std::size_t step = (is_gbk_lead_byte(s[i]) && i + 1 < len) ? 2 : 1;
-        if (i + step > max_bytes)
+        counted += cp936_width(s + i);
+        if (counted > max_bytes)
             break;
-        i += step;
+        i += utf8_character_length(s + i, len - i);
     }
     return i;
 }
 
 bool copy_to_field(char* field, std::size_t field_size, const char* src, std::size_t len) {
-    const std::size_t n = gbk_prefix_length(src, len, field_size - 1);
+    const std::size_t n = cp936_prefix_length(src, len, (field_size - 1) / 2);
     std::memcpy(field, src, n);
     field[n] = '\0';
     return n == len;

@@ -1,4 +1,4 @@
-// Small helpers on NUL-terminated code-page-936 byte strings.
+// Small helpers on the program's text: UTF-8, NUL-terminated where a char pointer is taken.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -16,8 +16,8 @@ int starts_with(const char* s, const char* prefix);
 // The one case fold of the program: ASCII letters only, as the C locale folds them.
 char ascii_lower(char c);
 
-// Whether text begins with prefix, ASCII letters compared without case; the bytes of a
-// double-byte character are compared exactly (a trail byte may look like a letter).
+// Whether text begins with prefix, ASCII letters compared without case, every other character
+// exactly (no byte of a UTF-8 sequence is an ASCII letter).
 bool starts_with_nocase(std::string_view text, std::string_view prefix);
 
 // The one decimal parser: reads an integer the way "%d" does (leading white space, a sign,
@@ -25,15 +25,29 @@ bool starts_with_nocase(std::string_view text, std::string_view prefix);
 // follows.
 std::optional<int32_t> parse_decimal(std::string_view text);
 
-// True for a byte that opens a double-byte character of code page 936.
-bool is_gbk_lead_byte(unsigned char b);
+// The bytes of the UTF-8 character that begins at s[0] (of len bytes, len > 0).
+std::size_t utf8_character_length(const char* s, std::size_t len);
 
-// The longest prefix of s (of length len) that is at most max_bytes long and does not end
-// inside a double-byte character.
-std::size_t gbk_prefix_length(const char* s, std::size_t len, std::size_t max_bytes);
+// The limits the program promises in bytes (a 1023-byte path or text edit, 4-character numeric
+// edits, a 255-byte watermark text, a 31-byte face name) are bytes of code page 936, and keep
+// that meaning whatever script the text is in: an ASCII character counts 1, every other
+// character 2, as a Chinese character does there; a character code page 936 cannot hold (an
+// emoji, Hangul, an accented letter it lacks) counts 2 as well, so the rule needs no table.
+std::size_t cp936_length(std::string_view text);
 
-// Copies src into a field of field_size bytes, cut so that no double-byte character is split;
-// the field is always terminated. Returns false when src had to be cut.
+// The longest prefix of s (of len bytes of UTF-8) whose code-page-936 length is at most
+// max_bytes, never ending inside a UTF-8 sequence. In bytes of s.
+std::size_t cp936_prefix_length(const char* s, std::size_t len, std::size_t max_bytes);
+
+// A char field for text of at most limit bytes of code page 936, in UTF-8, where no character
+// takes more than twice the bytes it counts there (4 for an emoji that counts 2).
+constexpr std::size_t text_field_size(std::size_t limit) {
+    return 2 * limit + 1;
+}
+
+// Copies src into a field of field_size bytes (text_field_size of its limit), cut to the limit
+// without splitting a character; the field is always terminated. Returns false when src had to
+// be cut.
 bool copy_to_field(char* field, std::size_t field_size, const char* src, std::size_t len);
 
 template <std::size_t N> bool copy_to_field(char (&field)[N], const char* src, std::size_t len) {

@@ -5,9 +5,7 @@
 namespace {
 
 bool ends_with_backslash(const std::string& path) {
-    // A trailing 0x5C may be the second half of a double-byte character.
-    const std::size_t n = path.size();
-    return n > 0 && path[n - 1] == '\\' && gbk_prefix_length(path.data(), n, n - 1) == n - 1;
+    return !path.empty() && path.back() == '\\';
 }
 
 } // namespace

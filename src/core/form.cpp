@@ -16,11 +16,11 @@ std::string number_edit(int value) {
 } // namespace
 
 std::string as_numeric_edit_reads(const std::string& text) {
-    return text.substr(0, gbk_prefix_length(text.data(), text.size(), NumericEditLimit));
+    return text.substr(0, cp936_prefix_length(text.data(), text.size(), NumericEditLimit));
 }
 
 std::string as_text_edit_reads(const std::string& text) {
-    return text.substr(0, gbk_prefix_length(text.data(), text.size(), TextEditLimit));
+    return text.substr(0, cp936_prefix_length(text.data(), text.size(), TextEditLimit));
 }
 
 FormSnapshot form_after_startup(const Settings& settings) {

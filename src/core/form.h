@@ -20,7 +20,8 @@ enum class FormControl {
 };
 
 // What the window's edits hold, read through a buffer one byte larger: a numeric edit four
-// characters, a path or text edit 1023 bytes of code page 936 (no double-byte character split).
+// characters, a path or text edit 1023 bytes of code page 936 (counted as cp936_length counts,
+// no character split).
 constexpr int NumericEditLimit = 4;
 constexpr int TextEditLimit = 1023;
 

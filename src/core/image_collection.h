@@ -6,8 +6,8 @@
 
 // Appends the full path of every subfolder of folder, depth first and pre-order when
 // recursive; folders whose name begins with "." are left out. Appends nothing when the
-// folder cannot be enumerated. A subfolder whose path is too long for list_images (over 255
-// bytes) is left out too, with its own subfolders, and appended to too_long when given.
+// folder cannot be enumerated. When recursive, a subfolder the system cannot list is left out
+// too, with its own subfolders, and appended to too_long when given.
 void list_subfolders(const char* folder, StringList& list, bool recursive,
                      StringList* too_long = nullptr);
 

@@ -99,7 +99,7 @@ std::optional<CheckRefusal> check_text_watermark(const FormSnapshot& form, Setti
     if (form.text_watermark_check || purpose == TextCheckFor::Preview) {
         if (text.empty())
             return refuse(host, "请输入水印文字内容", FormControl::TextEdit);
-        if (text.size() >= sizeof settings.sy_text)
+        if (cp936_length(text) > WatermarkTextLimit)
             return refuse(host, "水印文字太长，最多只能输入255个字节（127个汉字）",
                           FormControl::TextEdit);
         if (auto refusal = check_font_shows_text(text, settings.font, host, env, purpose))

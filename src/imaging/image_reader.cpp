@@ -11,7 +11,6 @@
 #include "imaging/image_signature.h"
 #include "imaging/magick.h"
 #include "platform/file_io.h"
-#include "platform/library_path.h"
 
 namespace {
 
@@ -23,23 +22,24 @@ struct FileHead {
 };
 
 // Nothing for a file that is missing, cannot be read or is no raster image the program takes.
-std::optional<FileHead> read_head(const char* path) {
-    const unique_file file = open_for_reading(path);
+std::optional<FileHead> read_head(const std::string& contents) {
     FileHead head;
-    DWORD got = 0;
-    if (!file || !ReadFile(file.get(), head.bytes, sizeof head.bytes, &got, nullptr))
-        return std::nullopt;
-    head.length = got;
-    head.coder = coder_for_signature(head.bytes, got);
+    head.length = std::min(contents.size(), sizeof head.bytes);
+    std::memcpy(head.bytes, contents.data(), head.length);
+    head.coder = coder_for_signature(head.bytes, head.length);
     return head.coder ? std::optional<FileHead>(head) : std::nullopt;
 }
 
-// The name the library reads the file by: the coder its first bytes call for, then the
-// library's path ("PNG:/path"), so the library never guesses the format from the content or
-// the name. Empty when the library cannot be given the path.
-std::string library_name(const char* path, const FileHead& head) {
-    const std::string file = library_path(path);
-    return file.empty() ? std::string() : std::string(head.coder) + ":" + file;
+// The library reads the contents the program read, under the coder their first bytes call for,
+// so it never guesses the format from the content or the name, and no path reaches it: a name
+// in any script and of any length is read as the platform reads it. The coder is the wand's
+// only for the read: a wand's format would also be the format its pictures are written in.
+template <typename Read> bool read_contents(MagickWand* wand, const ImageHeader& header, Read read) {
+    if (MagickSetFormat(wand, header.coder.c_str()) != MagickTrue)
+        return false;
+    const bool done = read(wand, header.contents.data(), header.contents.size()) == MagickTrue;
+    MagickSetFormat(wand, "");
+    return done;
 }
 
 bool holds_a_picture(MagickWand* wand) {
@@ -95,18 +95,17 @@ bool stored_sideways(OrientationType orientation) {
 // coders answer a ping from the header (the library's limit on the number of frames stops a GIF
 // of countless frames); its WebP coder decodes the whole picture even then, so a WebP file's
 // claim is taken from its first bytes.
-std::optional<ImageHeader> read_header(const FileHead& head, std::string name) {
-    if (name.empty())
-        return std::nullopt;
+std::optional<ImageHeader> read_header(const FileHead& head, std::string contents) {
     ImageHeader header;
-    header.library_name = std::move(name);
+    header.coder = head.coder;
+    header.contents = std::move(contents);
     if (std::strcmp(head.coder, "WEBP") == 0) {
         header.stored = header.upright = webp_claimed_size(head.bytes, head.length);
         header.within_limits = within_picture_limits(header.stored.width, header.stored.height);
         return header;
     }
     const auto wand = new_magick_wand();
-    if (!wand || MagickPingImage(wand.get(), header.library_name.c_str()) != MagickTrue ||
+    if (!wand || !read_contents(wand.get(), header, MagickPingImageBlob) ||
         !holds_a_picture(wand.get()))
         return std::nullopt;
     header.stored = {static_cast<int>(MagickGetImageWidth(wand.get())),
@@ -223,7 +222,7 @@ bool opaque_unless_alpha_used(MagickWand* wand) {
 }
 
 bool read_by(const ImageHeader& header, const char* coder) {
-    return header.library_name.rfind(std::string(coder) + ":", 0) == 0;
+    return header.coder == coder;
 }
 
 // Every later step, and whoever views the result, sees the picture as a viewer shows the
@@ -252,19 +251,20 @@ bool read_image(MagickWand* wand, const ImageHeader& header, int scale) {
                                  std::to_string(header.stored.height / scale);
         MagickSetOption(wand, "jpeg:size", size.c_str());
     }
-    const bool read = MagickReadImage(wand, header.library_name.c_str()) == MagickTrue &&
+    const bool read = read_contents(wand, header, MagickReadImageBlob) &&
                       holds_a_picture(wand) && !picture_data_ended_early(wand);
     MagickDeleteOption(wand, "jpeg:size");
     return read && (!read_by(header, "GIF") || show_whole_canvas(wand)) &&
            (!read_by(header, "BMP") || opaque_unless_alpha_used(wand)) && orient_upright(wand);
 }
 
-bool read_image(MagickWand* wand, const char* path) {
+bool read_image(MagickWand* wand, const std::string& path) {
     const std::optional<ImageHeader> header = read_image_header(path);
     return header && read_image(wand, *header);
 }
 
-std::optional<ImageHeader> read_image_header(const char* path) {
-    const std::optional<FileHead> head = read_head(path);
-    return head ? read_header(*head, library_name(path, *head)) : std::nullopt;
+std::optional<ImageHeader> read_image_header(const std::string& path) {
+    std::optional<std::string> contents = read_file(path);
+    const std::optional<FileHead> head = contents ? read_head(*contents) : std::nullopt;
+    return head ? read_header(*head, std::move(*contents)) : std::nullopt;
 }

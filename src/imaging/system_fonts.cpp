@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include "base/program.h"
+#include "base/utf.h"
 #include "imaging/font_collection.h"
 #include "platform/file_system.h"
 #include "platform/whole_file.h"
@@ -17,31 +18,31 @@ namespace {
 constexpr DWORD CollectionTable = 0x66637474; // 'ttcf', as GetFontData takes a tag
 constexpr DWORD HeadTable = 0x64616568;       // 'head'
 
-int CALLBACK count_face(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count) {
+int CALLBACK count_face(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
     return 1;
 }
 
 // GDI gives another face for a name it does not know; only a face it lists is taken.
-bool system_has_face(HDC dc, const char* face_name) {
-    LOGFONTA wanted{};
+bool system_has_face(HDC dc, const std::wstring& face_name) {
+    LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(wanted.lfFaceName, face_name, LF_FACESIZE);
+    lstrcpynW(wanted.lfFaceName, face_name.c_str(), LF_FACESIZE);
     int count = 0;
-    EnumFontFamiliesExA(dc, &wanted, count_face, reinterpret_cast<LPARAM>(&count), 0);
+    EnumFontFamiliesExW(dc, &wanted, count_face, reinterpret_cast<LPARAM>(&count), 0);
     return count > 0;
 }
 
-unique_font create_font(const char* face_name, bool bold, bool italic, BYTE char_set) {
-    LOGFONTA font{};
+unique_font create_font(const std::wstring& face_name, bool bold, bool italic, BYTE char_set) {
+    LOGFONTW font{};
     font.lfHeight = -16; // any size: the file is the same
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfItalic = italic;
     font.lfCharSet = char_set;
     font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
     font.lfPitchAndFamily = FF_SWISS;
-    lstrcpynA(font.lfFaceName, face_name, LF_FACESIZE);
-    return unique_font(CreateFontIndirectA(&font));
+    lstrcpynW(font.lfFaceName, face_name.c_str(), LF_FACESIZE);
+    return unique_font(CreateFontIndirectW(&font));
 }
 
 // size bytes of table (0: the face's own start) from offset, or nothing.
@@ -88,10 +89,10 @@ std::string cache_name(const std::string& directory, const std::string& head) {
 }
 
 std::string font_cache_folder() {
-    char folder[MAX_PATH] = "";
-    if (!special_folder_path(CSIDL_LOCAL_APPDATA, folder) || !*folder)
+    const std::string folder = special_folder_path(CSIDL_LOCAL_APPDATA);
+    if (folder.empty())
         return {};
-    const std::string path = std::string(folder) + "\\" + ProgramTitle + "\\fonts";
+    const std::string path = folder + "\\" + ProgramTitle + "\\fonts";
     return make_directories(path) ? path : std::string();
 }
 
@@ -104,17 +105,18 @@ std::string cached_face_file(HDC dc) {
         return {};
     const std::string name = cache_name(*directory, *head);
     const std::string path = folder + "\\" + name;
-    if (file_exists(path.c_str()))
+    if (file_exists(path))
         return path;
     // A run beside this one sees either no file or a whole one; one that wrote it meanwhile
     // leaves the same face.
     const auto file = face_file(dc, *directory);
-    return file && (write_whole_file(*file, folder, name) || file_exists(path.c_str()))
+    return file && (write_whole_file(*file, folder, name) || file_exists(path))
                ? path
                : std::string();
 }
 
-std::string font_file(HDC dc, const char* face_name, bool bold, bool italic, BYTE char_set) {
+std::string font_file(HDC dc, const std::wstring& face_name, bool bold, bool italic,
+                      BYTE char_set) {
     const unique_font font = create_font(face_name, bold, italic, char_set);
     if (!font)
         return {};
@@ -124,16 +126,17 @@ std::string font_file(HDC dc, const char* face_name, bool bold, bool italic, BYT
 
 } // namespace
 
-std::string system_font_file(const char* face_name, bool bold, bool italic) {
+std::string system_font_file(const std::string& face_name, bool bold, bool italic) {
     const unique_dc dc(CreateCompatibleDC(nullptr));
-    if (!*face_name || !dc || !system_has_face(dc.get(), face_name))
+    const std::wstring face = widen(face_name);
+    if (face.empty() || !dc || !system_has_face(dc.get(), face))
         return {};
-    return font_file(dc.get(), face_name, bold, italic, DEFAULT_CHARSET);
+    return font_file(dc.get(), face, bold, italic, DEFAULT_CHARSET);
 }
 
 // Whatever Latin sans-serif face GDI picks for the Western character set: the Chinese default
 // face would draw Latin text in a CJK design.
 std::string fallback_font_file() {
     const unique_dc dc(CreateCompatibleDC(nullptr));
-    return dc ? font_file(dc.get(), "Arial", false, false, ANSI_CHARSET) : std::string();
+    return dc ? font_file(dc.get(), L"Arial", false, false, ANSI_CHARSET) : std::string();
 }

@@ -6,10 +6,10 @@
 #pragma once
 #include <string>
 
-// The cached file (code page 936 path) of the face named face_name (code page 936), in its bold
+// The cached file (UTF-8 path) of the face named face_name, in its bold
 // or italic variant where the system has one; empty when the system has no such face, or it has
 // no outline font data (bitmap fonts).
-std::string system_font_file(const char* face_name, bool bold, bool italic);
+std::string system_font_file(const std::string& face_name, bool bold, bool italic);
 
 // A Latin sans-serif face for text whose face the library cannot use at all; empty when the
 // system gives none.

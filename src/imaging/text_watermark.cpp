@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "base/encoding.h"
 #include "imaging/magick.h"
 #include "imaging/system_fonts.h"
 #include "platform/file_system.h"
@@ -52,12 +51,12 @@ int chinese_face_row(const char* face_name) {
 // The font file of a row of the table that the fonts folder holds, or empty. Asked for each
 // text prepared, never kept: a font installed while the program runs counts from then on.
 std::string chinese_face_file(int row) {
-    char fonts_folder[MAX_PATH] = "";
-    if (!special_folder_path(CSIDL_FONTS, fonts_folder))
+    const std::string fonts_folder = special_folder_path(CSIDL_FONTS);
+    if (fonts_folder.empty())
         return {};
-    const std::string folder = std::string(fonts_folder) + "\\";
+    const std::string folder = fonts_folder + "\\";
     for (const char* file : chinese_faces[row].files)
-        if (file && file_exists((folder + file).c_str()))
+        if (file && file_exists(folder + file))
             return folder + file;
     return {};
 }
@@ -81,20 +80,20 @@ unique_magick_memory<double> query_metrics(MagickWand* image, DrawingWand* drawi
 // The font file of face_name in the library's form, or (empty file) the family the library is
 // to look up. Each step falls through to the next: the program's table of Chinese font files,
 // then the system's face of that name through GDI (in its bold or italic file, where it has one),
-// then the library's own lookup by family name, which takes UTF-8 only.
+// then the library's own lookup by family name.
 void find_font(const char* face_name, bool bold, bool italic, std::string& file,
                std::string& family) {
     const int row = chinese_face_row(face_name);
     const std::string chinese_file = row >= 0 ? chinese_face_file(row) : std::string();
     if (!chinese_file.empty()) {
-        file = library_font_path(chinese_file.c_str());
+        file = library_font_path(chinese_file);
         return;
     }
     const std::string system_file = system_font_file(face_name, bold, italic);
     if (!system_file.empty())
-        file = library_font_path(system_file.c_str());
+        file = library_font_path(system_file);
     else
-        family = gbk_to_utf8(std::string(face_name));
+        family = face_name;
 }
 
 void set_font(DrawingWand* drawing, const std::string& file, const std::string& family) {
@@ -127,7 +126,7 @@ void measure_text(WatermarkText& text) {
     auto metrics = query_metrics(canvas.get(), drawing.get(), text.text);
     const std::string fallback = metrics ? std::string() : fallback_font_file();
     if (!fallback.empty()) {
-        text.font_file = library_font_path(fallback.c_str());
+        text.font_file = library_font_path(fallback);
         text.family.clear();
         DrawSetFont(drawing.get(), text.font_file.c_str());
         metrics = query_metrics(canvas.get(), drawing.get(), text.text);
@@ -144,7 +143,7 @@ void measure_text(WatermarkText& text) {
 
 WatermarkText prepare_text_watermark(const FontSpec& font, double opacity, const char* text) {
     WatermarkText prepared;
-    prepared.text = gbk_to_utf8(std::string(text));
+    prepared.text = text;
     prepared.bold = font.isWeight != 0;
     prepared.italic = font.isItalic != 0;
     find_font(font.fontName, prepared.bold, prepared.italic, prepared.font_file, prepared.family);
@@ -190,6 +189,6 @@ int font_shows_chinese(const FontSpec& font) {
     set_font(drawing.get(), file, family);
 
     const auto latin = query_metrics(canvas.get(), drawing.get(), "a");
-    const auto chinese = query_metrics(canvas.get(), drawing.get(), gbk_to_utf8(std::string("国")));
+    const auto chinese = query_metrics(canvas.get(), drawing.get(), "国");
     return latin && chinese && latin.get()[InkRight] < chinese.get()[InkRight] ? 1 : 0;
 }

@@ -17,6 +17,11 @@ std::vector<std::string_view> list_tokens(std::string_view body) {
     return tokens;
 }
 
+// The site's list is code page 936, as the site writes it.
+bool is_gbk_lead_byte(unsigned char b) {
+    return b >= 0x81 && b <= 0xFE;
+}
+
 bool is_gbk_trail_byte(char c) {
     const auto b = static_cast<unsigned char>(c);
     return b >= 0x40 && b != 0x7f;

@@ -36,7 +36,7 @@ template <void (BannerRotation::*Run)()> DWORD run_thread(BannerRotation* rotati
 } // namespace
 
 BannerRotation::BannerRotation(OnlineHost& host)
-    : host_(host), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    : host_(host), stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 BannerRotation::~BannerRotation() {
     SetEvent(stop_.get());

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "base/program.h"
+#include "base/utf.h"
 #include "net/site_host.h"
 #include "net/web_page_launch.h"
 #include "platform/file_io.h"
@@ -22,16 +23,17 @@ const std::string& probe_file() {
 
 // The program registered for .html files, or an empty text when there is none.
 std::string registered_browser() {
-    create_if_missing(probe_file().c_str());
-    char browser[MAX_PATH] = {};
-    const auto found =
-        reinterpret_cast<INT_PTR>(FindExecutableA(probe_file().c_str(), nullptr, browser));
-    return found > 32 ? browser : "";
+    create_if_missing(probe_file());
+    wchar_t browser[MAX_PATH] = {};
+    const auto found = reinterpret_cast<INT_PTR>(
+        FindExecutableW(widen(probe_file()).c_str(), nullptr, browser));
+    return found > 32 ? narrow(browser) : "";
 }
 
 bool shell_open(const ShellLaunch& launch) {
-    const char* parameters = launch.parameters.empty() ? nullptr : launch.parameters.c_str();
-    return reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", launch.file.c_str(), parameters,
+    const std::wstring parameters = widen(launch.parameters);
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", widen(launch.file).c_str(),
+                                                   parameters.empty() ? nullptr : parameters.c_str(),
                                                    nullptr, SW_SHOW)) > 32;
 }
 

@@ -4,14 +4,15 @@
 #include <vector>
 
 #include "base/text_mode.h"
+#include "platform/wide_path.h"
 
-unique_file open_for_reading(const char* path) {
-    return unique_file(CreateFileA(path, GENERIC_READ,
+unique_file open_for_reading(const std::string& path) {
+    return unique_file(CreateFileW(wide_path(path).c_str(), GENERIC_READ,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-std::optional<std::string> read_file(const char* path) {
+std::optional<std::string> read_file(const std::string& path) {
     const unique_file file = open_for_reading(path);
     if (!file)
         return std::nullopt;
@@ -40,8 +41,8 @@ bool write_all(const unique_file& file, std::string_view data) {
 
 namespace {
 
-unique_file create_file(const char* path, DWORD disposition) {
-    return unique_file(CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
+unique_file create_file(const std::string& path, DWORD disposition) {
+    return unique_file(CreateFileW(wide_path(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
@@ -53,33 +54,33 @@ constexpr DWORD CarriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTE
 } // namespace
 
 // Opened for appending and closed at once: never written to.
-bool create_if_missing(const char* path) {
-    const unique_file file(CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+bool create_if_missing(const std::string& path) {
+    const unique_file file(CreateFileW(wide_path(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return static_cast<bool>(file);
 }
 
-unique_file create_for_writing(const char* path) {
+unique_file create_for_writing(const std::string& path) {
     return create_file(path, CREATE_ALWAYS);
 }
 
-bool write_file(const char* path, std::string_view data) {
+bool write_file(const std::string& path, std::string_view data) {
     return write_all(create_for_writing(path), data);
 }
 
-bool write_new_file(const char* path, std::string_view data) {
+bool write_new_file(const std::string& path, std::string_view data) {
     return write_all(create_file(path, CREATE_NEW), data);
 }
 
 namespace {
 
 // A file's security descriptor with its access list; empty when it cannot be read.
-std::vector<char> access_of(const char* path) {
+std::vector<char> access_of(const std::string& path) {
     DWORD size = 0;
-    GetFileSecurityA(path, DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    GetFileSecurityW(wide_path(path).c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
     std::vector<char> descriptor(size);
     if (size == 0 ||
-        !GetFileSecurityA(path, DACL_SECURITY_INFORMATION, descriptor.data(), size, &size))
+        !GetFileSecurityW(wide_path(path).c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size))
         descriptor.clear();
     return descriptor;
 }
@@ -109,8 +110,8 @@ template <typename Visit> void for_each_allowing_entry(ACL* list, Visit visit) {
 // Win32 call carries exactly: Wine grants execute with every read (left out here, a picture is
 // no program) and knows no group, whose bits follow the owner's once a list is set, so 600
 // comes out 660 and 644 stays 644. Copying the replaced file's list whole would turn 644 into
-// 775; ReplaceFileA keeps no bits there and deletes the original before the result moves in.
-void narrow_access(const char* replaced, const char* file) {
+// 775; ReplaceFile keeps no bits there and deletes the original before the result moves in.
+void narrow_access(const std::string& replaced, const std::string& file) {
     std::vector<char> theirs = access_of(replaced), ours = access_of(file);
     ACL* their_list = access_list(theirs);
     ACL* our_list = access_list(ours);
@@ -130,7 +131,7 @@ void narrow_access(const char* replaced, const char* file) {
         return;
     for_each_allowing_entry(our_list,
                             [](ACCESS_ALLOWED_ACE& entry) { entry.Mask &= ~FILE_EXECUTE; });
-    SetFileSecurityA(file, DACL_SECURITY_INFORMATION, ours.data());
+    SetFileSecurityW(wide_path(file).c_str(), DACL_SECURITY_INFORMATION, ours.data());
 }
 
 } // namespace
@@ -138,25 +139,25 @@ void narrow_access(const char* replaced, const char* file) {
 // Windows refuses to move a file over a read-only one; under Wine the rename would go through,
 // so the rule is checked here for both. Neither the attributes nor the access list may stop the
 // move: a file system that keeps none (FAT) refuses to set them, and gives every file the same.
-bool replace_file(const char* file, const char* target) {
-    const DWORD attributes = GetFileAttributesA(target);
+bool replace_file(const std::string& file, const std::string& target) {
+    const DWORD attributes = GetFileAttributesW(wide_path(target).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
             return false;
         if (attributes & CarriedAttributes)
-            SetFileAttributesA(file, attributes & CarriedAttributes);
+            SetFileAttributesW(wide_path(file).c_str(), attributes & CarriedAttributes);
         narrow_access(target, file);
     }
-    return MoveFileExA(file, target, MOVEFILE_REPLACE_EXISTING);
+    return MoveFileExW(wide_path(file).c_str(), wide_path(target).c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
-std::optional<std::string> read_text_file(const char* path) {
+std::optional<std::string> read_text_file(const std::string& path) {
     auto disk = read_file(path);
     if (!disk)
         return std::nullopt;
     return from_text_mode(*disk);
 }
 
-bool write_text_file(const char* path, std::string_view text) {
+bool write_text_file(const std::string& path, std::string_view text) {
     return write_file(path, to_text_mode(text));
 }

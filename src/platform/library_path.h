@@ -1,14 +1,16 @@
-// How the program's paths reach the image library. Inside the program a path is a Windows path
-// in code page 936.
+// How the program's paths reach the image library. Inside the program a path is UTF-8, which
+// the library takes too.
 #pragma once
 #include <string>
 
-// A file the library reads or writes: the library takes UTF-8 names.
-std::string library_path(const char* path);
+// A folder the library writes its own scratch files into: the library opens UTF-8 names with
+// the wide calls itself. (The pictures themselves reach it as file contents: image_reader.)
+std::string library_path(const std::string& path);
 
-// A font file: the library's font engine opens it with the ANSI call, so the path stays in code
-// page 936, marked by "@" as a file to open as it is.
-std::string library_font_path(const char* path);
+// A font file, marked by "@" as a file to open as it is. The library's font engine opens it
+// with the wide call (a patch of the Windows build), so the path is UTF-8 in its long form
+// (wide_path): any character, any length, whatever the system's code page.
+std::string library_font_path(const std::string& path);
 
 // Tells the library, before it starts, to take its coder modules from modules\coders in the
 // executable's folder: the folder compiled into it names the build machine's.

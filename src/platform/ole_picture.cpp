@@ -1,12 +1,13 @@
 #include "platform/ole_picture.h"
 
 #include "platform/file_io.h"
+#include "platform/wide_path.h"
 
 namespace {
 
 // The whole file in movable global memory, or null.
-unique_global read_into_global(const char* path, DWORD& size) {
-    const unique_file file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+unique_global read_into_global(const std::string& path, DWORD& size) {
+    const unique_file file(CreateFileW(wide_path(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return {};
@@ -27,7 +28,7 @@ unique_global read_into_global(const char* path, DWORD& size) {
 
 } // namespace
 
-PictureLoad load_ole_picture(const char* path, OlePicture& picture) {
+PictureLoad load_ole_picture(const std::string& path, OlePicture& picture) {
     picture = OlePicture{};
     DWORD size = 0;
     unique_global memory = read_into_global(path, size);

@@ -1,6 +1,7 @@
 // Pictures decoded by OLE (JPEG, GIF, BMP...) for drawing into windows: the banner strip and the
 // preview window.
 #pragma once
+#include <string>
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -24,7 +25,7 @@ enum class PictureLoad {
 
 // Reads the whole file into movable global memory and decodes it through a stream over that
 // memory. On anything but loaded, picture stays empty.
-PictureLoad load_ole_picture(const char* path, OlePicture& picture);
+PictureLoad load_ole_picture(const std::string& path, OlePicture& picture);
 
 // Draws the picture upright, stretched over the rectangle (x, y, width, height) of dc.
 void render_ole_picture(const OlePicture& picture, HDC dc, int x, int y, int width, int height);

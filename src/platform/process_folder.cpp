@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include "base/utf.h"
 #include "platform/unique_handle.h"
+#include "platform/wide_path.h"
 
 namespace {
 
@@ -12,7 +14,7 @@ namespace {
 // lets go when the process ends, however it ends. Wine keeps such a lock as a Unix record lock,
 // so that a run in another Wine session sees it too.
 unique_file locked_file(const std::string& folder, DWORD disposition) {
-    unique_file file(CreateFileA((folder + "\\lock").c_str(), GENERIC_READ | GENERIC_WRITE,
+    unique_file file(CreateFileW(wide_path(folder + "\\lock").c_str(), GENERIC_READ | GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                  disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
     OVERLAPPED first_byte{};
@@ -31,15 +33,15 @@ bool is_absolute(const std::string& path) {
 // The names of the entries of folder with attributes matching want (directory or not).
 std::vector<std::string> entries(const std::string& folder, bool directories) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    const unique_find find(FindFirstFileA((folder + "\\*").c_str(), &entry));
+    WIN32_FIND_DATAW entry;
+    const unique_find find(FindFirstFileW(wide_path(folder + "\\*").c_str(), &entry));
     if (!find)
         return names;
     do
         if (bool(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == directories &&
             entry.cFileName[0] != '.')
-            names.push_back(entry.cFileName);
-    while (FindNextFileA(find.get(), &entry));
+            names.push_back(narrow(entry.cFileName));
+    while (FindNextFileW(find.get(), &entry));
     return names;
 }
 
@@ -47,8 +49,8 @@ std::vector<std::string> entries(const std::string& folder, bool directories) {
 // no subfolders there, and a folder that still holds one stays).
 void remove_folder_of_files(const std::string& folder) {
     for (const std::string& name : entries(folder, false))
-        DeleteFileA((folder + "\\" + name).c_str());
-    RemoveDirectoryA(folder.c_str());
+        DeleteFileW(wide_path(folder + "\\" + name).c_str());
+    RemoveDirectoryW(wide_path(folder).c_str());
 }
 
 // Only folders named as this program names them ("1234" or "1234-2") whose lock nobody holds.
@@ -66,14 +68,14 @@ void remove_folders_of_ended_processes(const std::string& base) {
 
 ProcessFolder::ProcessFolder(const std::string& base) {
     if (!is_absolute(base) ||
-        (!CreateDirectoryA(base.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS))
+        (!CreateDirectoryW(wide_path(base).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS))
         return;
     remove_folders_of_ended_processes(base);
     // A process of another Wine session may have the same identifier.
     const std::string id = std::to_string(GetCurrentProcessId());
     for (int n = 0; n < 100; ++n) {
         const std::string folder = base + "\\" + id + (n ? "-" + std::to_string(n) : "");
-        if (!CreateDirectoryA(folder.c_str(), nullptr)) {
+        if (!CreateDirectoryW(wide_path(folder).c_str(), nullptr)) {
             if (GetLastError() == ERROR_ALREADY_EXISTS)
                 continue;
             return;
@@ -82,7 +84,7 @@ ProcessFolder::ProcessFolder(const std::string& base) {
         if (lock_)
             path_ = folder;
         else
-            RemoveDirectoryA(folder.c_str());
+            RemoveDirectoryW(wide_path(folder).c_str());
         return;
     }
 }

@@ -4,6 +4,8 @@
 
 #include "platform/file_io.h"
 #include "platform/unique_handle.h"
+#include "platform/wide_path.h"
+#include "base/utf.h"
 
 namespace {
 
@@ -24,10 +26,10 @@ std::string partial_path(const std::string& folder, unsigned count) {
 std::string write_partial_file(const std::string& folder, std::string_view data) {
     for (unsigned count = 0; count < 100; ++count) {
         const std::string partial = partial_path(folder, count);
-        if (write_new_file(partial.c_str(), data))
+        if (write_new_file(partial, data))
             return partial;
         if (GetLastError() != ERROR_FILE_EXISTS) {
-            DeleteFileA(partial.c_str()); // whatever part of it was written
+            DeleteFileW(wide_path(partial).c_str()); // whatever part of it was written
             return {};
         }
     }
@@ -63,22 +65,23 @@ bool write_whole_file(std::string_view data, const std::string& folder, const st
     const std::string partial = write_partial_file(folder, data);
     if (partial.empty())
         return false;
-    if (replace_file(partial.c_str(), (folder + "\\" + name).c_str()))
+    if (replace_file(partial, folder + "\\" + name))
         return true;
-    DeleteFileA(partial.c_str());
+    DeleteFileW(wide_path(partial).c_str());
     return false;
 }
 
 // A process that still runs keeps its files, whatever it is.
 void remove_left_over_partial_files(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    const unique_find find(FindFirstFileA((folder + "\\ombrel-*.part").c_str(), &entry));
+    WIN32_FIND_DATAW entry;
+    const unique_find find(FindFirstFileW(wide_path(folder + "\\ombrel-*.part").c_str(), &entry));
     if (!find)
         return;
     do {
-        const unsigned long process = writer_of(entry.cFileName);
+        const std::string name = narrow(entry.cFileName);
+        const unsigned long process = writer_of(name.c_str());
         if (process != 0 && !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
             has_ended(process))
-            DeleteFileA((folder + "\\" + entry.cFileName).c_str());
-    } while (FindNextFileA(find.get(), &entry));
+            DeleteFileW(wide_path(folder + "\\" + name).c_str());
+    } while (FindNextFileW(find.get(), &entry));
 }

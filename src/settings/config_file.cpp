@@ -13,21 +13,21 @@ const char ConfigName[] = "config.dat";
 
 int write_default_config() {
     // Failure shows when loading reads the file back.
-    write_text_file(program_file_path(ConfigName).c_str(), default_config_text());
+    write_text_file(program_file_path(ConfigName), default_config_text());
     return 1;
 }
 
 int load_config(Settings& settings) {
     const std::string path = program_file_path(ConfigName);
-    if (read_config_file(path.c_str(), settings))
+    if (read_config_file(path, settings))
         return 1;
     write_default_config();
-    return read_config_file(path.c_str(), settings) ? 1 : 0;
+    return read_config_file(path, settings) ? 1 : 0;
 }
 
 int save_config(const Settings& settings) {
     // Nobody is told when the file cannot be written; the next run falls back on what is there.
-    write_config_file(program_file_path(ConfigName).c_str(), settings);
+    write_config_file(program_file_path(ConfigName), settings);
     return 1;
 }
 
@@ -37,7 +37,7 @@ Settings default_settings() {
     return settings;
 }
 
-bool read_config_file(const char* path, Settings& settings) {
+bool read_config_file(const std::string& path, Settings& settings) {
     const auto text = read_text_file(path);
     if (!text)
         return false;
@@ -45,6 +45,6 @@ bool read_config_file(const char* path, Settings& settings) {
     return true;
 }
 
-bool write_config_file(const char* path, const Settings& settings) {
+bool write_config_file(const std::string& path, const Settings& settings) {
     return write_text_file(path, compose_config_text(settings));
 }

@@ -1,5 +1,6 @@
 // config.dat in the program folder, and settings files of the same form elsewhere.
 #pragma once
+#include <string>
 #include "settings/settings.h"
 
 // Creates or truncates "config.dat" in the program folder with the default lines.
@@ -17,7 +18,7 @@ Settings default_settings();
 
 // Fills settings from the settings file at path; false when it cannot be read. Nothing is
 // written.
-bool read_config_file(const char* path, Settings& settings);
+bool read_config_file(const std::string& path, Settings& settings);
 
 // Writes the whole record to the settings file at path.
-bool write_config_file(const char* path, const Settings& settings);
+bool write_config_file(const std::string& path, const Settings& settings);

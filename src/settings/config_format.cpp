@@ -1,10 +1,14 @@
 #include "settings/config_format.h"
 
 #include <cstddef>
+#include <optional>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
+#include "base/encoding.h"
 #include "base/text.h"
+#include "base/utf.h"
 
 namespace {
 
@@ -12,7 +16,7 @@ namespace {
 enum class FieldKind {
     Number, // int32_t, read as "%d" reads it: values beyond 32 bits saturate
     Colour, // uint32_t 0x00BBGGRR, read and written as a signed 32-bit number ("%ld")
-    Text,   // a char field: cut to its size less one byte, no double-byte character split
+    Text,   // a char field of UTF-8: cut to its limit in code page 936, no character split
 };
 
 // One line of config.dat: the key, the field that holds its value (offset in the record, and
@@ -59,11 +63,82 @@ const char* field_of(const Settings& settings, const ConfigKey& key) {
     return reinterpret_cast<const char*>(&settings) + key.offset;
 }
 
+// config.dat is code page 936 on disk, so a file whose values it can hold is byte for byte the
+// file older versions wrote and read. A character it cannot hold (Hangul, an emoji) is stored
+// as an HTML-style reference, "&#54620;", rather than lost as "?"; loading turns back only
+// references to such characters, so the text of an older file, which can hold none, reads as
+// it always did unless it spells one out literally. References hold no "=", which ends a value.
+bool cp936_holds(std::string_view character) {
+    return !utf8_to_gbk(std::string(character)).empty();
+}
+
+std::string stored_text(std::string_view utf8) {
+    std::string disk;
+    for (std::size_t at = 0, n; at < utf8.size(); at += n) {
+        n = utf8_character_length(utf8.data() + at, utf8.size() - at);
+        const std::string_view character = utf8.substr(at, n);
+        const std::string gbk = utf8_to_gbk(std::string(character));
+        if (!gbk.empty()) {
+            disk += gbk;
+        } else {
+            const std::wstring wide = widen(character);
+            char32_t code = static_cast<char16_t>(wide[0]);
+            if (wide.size() == 2)
+                code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(wide[1]) - 0xDC00);
+            disk += "&#" + std::to_string(static_cast<unsigned long>(code)) + ";";
+        }
+    }
+    return disk;
+}
+
+// The character a reference "&#N;" at text[at] names, when it is one code page 936 cannot hold;
+// end is set past it.
+std::optional<std::string> referenced_character(std::string_view text, std::size_t at,
+                                                std::size_t& end) {
+    if (text.compare(at, 2, "&#") != 0)
+        return std::nullopt;
+    std::size_t i = at + 2;
+    unsigned long code = 0;
+    while (i < text.size() && i < at + 9 && text[i] >= '0' && text[i] <= '9')
+        code = code * 10 + (text[i++] - '0');
+    if (i == at + 2 || i >= text.size() || text[i] != ';' || code == 0 || code > 0x10FFFF ||
+        (code >= 0xD800 && code <= 0xDFFF))
+        return std::nullopt;
+    std::wstring wide;
+    if (code < 0x10000) {
+        wide += static_cast<wchar_t>(code);
+    } else {
+        wide += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+        wide += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
+    std::string character = narrow(wide);
+    if (cp936_holds(character))
+        return std::nullopt;
+    end = i + 1;
+    return character;
+}
+
+std::string loaded_text(std::string_view disk) {
+    const std::string utf8 = gbk_to_utf8(std::string(disk));
+    std::string text;
+    for (std::size_t at = 0; at < utf8.size();) {
+        std::size_t end = 0;
+        if (auto character = referenced_character(utf8, at, end)) {
+            text += *character;
+            at = end;
+        } else {
+            text += utf8[at++];
+        }
+    }
+    return text;
+}
+
 // A number that does not start with digits leaves the field as it was.
 void set_field(Settings& settings, const ConfigKey& key, std::string_view value) {
     char* field = field_of(settings, key);
     if (key.kind == FieldKind::Text) {
-        copy_to_field(field, key.text_size, value.data(), value.size());
+        const std::string text = loaded_text(value);
+        copy_to_field(field, key.text_size, text.data(), text.size());
         return;
     }
     const auto number = parse_decimal(value);
@@ -85,7 +160,7 @@ std::string field_text(const Settings& settings, const ConfigKey& key) {
     case FieldKind::Text:
         break;
     }
-    return std::string(field, strnlen(field, key.text_size));
+    return stored_text(std::string_view(field, strnlen(field, key.text_size)));
 }
 
 // The key and the value of a line, split the way a tokenizer over "=" splits it: the key is

@@ -1,4 +1,5 @@
-// The text of config.dat: 19 key=value lines in a fixed order.
+// The text of config.dat: 19 key=value lines in a fixed order, in code page 936 (the record
+// holds UTF-8).
 #pragma once
 #include <string>
 

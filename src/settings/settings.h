@@ -4,11 +4,18 @@
 #include <cstdint>
 #include <string>
 
+#include "base/text.h"
+
+// The limits of the record's texts, in bytes of code page 936 (see cp936_length).
+constexpr std::size_t FaceNameLimit = 31;
+constexpr std::size_t WatermarkTextLimit = 255;
+constexpr std::size_t WatermarkImageLimit = 1023;
+
 struct FontSpec {
-    char fontName[32];  // face name as the font dialog names it
+    char fontName[text_field_size(FaceNameLimit)]; // face name as the font dialog names it
     int32_t fontSize;   // points, used unchanged as the drawing size
     uint32_t rgbColors; // 0x00BBGGRR
-    char htmlColor[8];  // "#rrggbb", lowercase
+    char htmlColor[text_field_size(7)]; // "#rrggbb", lowercase
     int32_t isItalic;   // 0 or 1
     int32_t isWeight;   // 0 or 1 (bold)
 };
@@ -27,14 +34,14 @@ void set_font_color(FontSpec& font, uint32_t rgb);
 struct Settings {
     int32_t width;
     int32_t quanlity; // index into quality_values
-    char sy_text[256];
+    char sy_text[text_field_size(WatermarkTextLimit)];
     int32_t sy_text_opacity;     // index into opacity_values
     int32_t sy_text_w_direction; // index into direction_values
     int32_t sy_text_w_value;
     int32_t sy_text_h_direction;
     int32_t sy_text_h_value;
     FontSpec font;
-    char sy_image[1024];
+    char sy_image[text_field_size(WatermarkImageLimit)];
     int32_t sy_image_w_direction;
     int32_t sy_image_w_value;
     int32_t sy_image_h_direction;

@@ -101,7 +101,7 @@ std::vector<std::string> help_lines(const char* text) {
     for (const char* start = text;; ++start) {
         const char* end = std::strchr(start, '\n');
         const std::size_t length = end ? std::size_t(end - start) : std::strlen(start);
-        lines.emplace_back(start, gbk_prefix_length(start, length, HelpLineLimit));
+        lines.emplace_back(start, cp936_prefix_length(start, length, HelpLineLimit));
         if (!end)
             return lines;
         start = end;

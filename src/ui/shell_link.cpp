@@ -55,15 +55,15 @@ HRESULT create_shell_link(const char* target_path, const char* arguments, const 
 }
 
 void create_desktop_shortcut(HWND main_window) {
-    char desktop[MAX_PATH] = {};
+    const std::string desktop = special_folder_path(CSIDL_DESKTOP);
     // Without a desktop folder the link would land in the root of the current drive.
-    if (!special_folder_path(CSIDL_DESKTOP, desktop) || !*desktop)
+    if (desktop.empty())
         return;
     const std::string program = executable_path();
     const std::string link_path = shortcut_path(desktop);
     const ComScope com;
     if (SUCCEEDED(create_shell_link(program.c_str(), "", link_path.c_str(), "", SW_SHOW,
-                                    ProgramFolder, program.c_str(), 0)))
+                                    ProgramFolder.c_str(), program.c_str(), 0)))
         MessageBoxA(main_window, "在桌面上成功创建了一个快捷方式", NoticeCaption,
                     MB_ICONINFORMATION);
 }

@@ -123,8 +123,8 @@ int start_and_run(App& app, HINSTANCE instance, int show_command) {
     const ComScope com;
     find_program_folder();
     check_installation();
-    SetCurrentDirectoryA(ProgramFolder);
-    ensure_image_library_registry(ProgramFolder);
+    SetCurrentDirectoryA(ProgramFolder.c_str());
+    ensure_image_library_registry(ProgramFolder.c_str());
 
     app.Instance = instance;
     app.MainIcon = LoadIconA(instance, MAKEINTRESOURCEA(MainIconResource));

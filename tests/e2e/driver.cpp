@@ -41,7 +41,8 @@
 #include "net/test_site.h"
 #include "platform/file_io.h"
 #include "platform/library_path.h"
-#include "base/encoding.h"
+#include "base/utf.h"
+#include "platform/file_system.h"
 #include "support/win32_support.h"
 
 namespace {
@@ -72,11 +73,11 @@ struct {
 } S;
 
 std::string text_of(HWND window) {
-    std::string text(1024, '\0');
+    std::wstring text(1024, L'\0');
     DWORD_PTR length = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), LPARAM(&text[0]), SMTO_ABORTIFHUNG, 5000,
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), LPARAM(&text[0]), SMTO_ABORTIFHUNG, 5000,
                         &length);
-    return text.substr(0, length);
+    return narrow(text.substr(0, length));
 }
 
 // The top-level windows of the program, shown or not.
@@ -203,18 +204,19 @@ void save_screenshot() {
     const MagickSession library;
     const auto image = new_magick_wand();
     if (pixels && MagickConstituteImage(image.get(), width, height, "BGRP", CharPixel, pixels))
-        MagickWriteImage(image.get(), ("PNG:" + library_path(S.screenshot.c_str())).c_str());
+        MagickWriteImage(image.get(), ("PNG:" + library_path(S.screenshot)).c_str());
     DeleteDC(dc);
     DeleteObject(bitmap);
     ReleaseDC(nullptr, screen);
 }
 
 void launch(const std::string& folder) {
-    std::string program = folder + "\\ombrel.exe", command = "\"" + program + "\"";
-    STARTUPINFOA startup{};
+    const std::string program = folder + "\\ombrel.exe";
+    std::wstring command = widen("\"" + program + "\"");
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    check(CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                         S.work.c_str(), &startup, &S.process),
+    check(CreateProcessW(widen(program).c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                         widen(S.work).c_str(), &startup, &S.process),
           "cannot start " + program);
     CloseHandle(S.process.hThread);
 }
@@ -273,8 +275,7 @@ void ready() {
 }
 
 void choose_entry(HWND list, const std::string& entry) {
-    std::wstring wide(entry.size() + 1, L'\0');
-    wide.resize(MultiByteToWideChar(936, 0, entry.c_str(), -1, &wide[0], int(wide.size())));
+    const std::wstring wide = widen(entry);
     const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(wide.c_str()));
     check(index >= 0, "no entry " + entry);
     SendMessageA(list, CB_SETCURSEL, index, 0);
@@ -325,16 +326,16 @@ const std::map<std::string, Step> Steps = {
     {"program", [](const Args&) { S.site_host = "127.0.0.1"; }},
     {"make", [](const Args&) {}},
     {"folder",
-     [](const Args& a) { check(!SHCreateDirectoryExA(nullptr, a[1].c_str(), nullptr), a[1]); }},
+     [](const Args& a) { check(make_directories(a[1]), a[1]); }},
     {"write", [](const Args& a) { check(write_file(a[1].c_str(), a[2]), "cannot write " + a[1]); }},
     {"move",
-     [](const Args& a) { check(MoveFileA(a[1].c_str(), a[2].c_str()), "cannot move " + a[1]); }},
+     [](const Args& a) { check(MoveFileW(widen(a[1]).c_str(), widen(a[2]).c_str()), "cannot move " + a[1]); }},
     {"copies",
      [](const Args& a) {
          const std::size_t name = a[1].rfind('\\') + 1;
          for (int n = 1; n <= std::stoi(a[2]); ++n) {
              const std::string copy = a[1].substr(0, name) + std::to_string(n) + " " + a[1].substr(name);
-             check(CopyFileA(a[1].c_str(), copy.c_str(), FALSE), "cannot copy " + a[1]);
+             check(CopyFileW(widen(a[1]).c_str(), widen(copy).c_str(), FALSE), "cannot copy " + a[1]);
          }
      }},
     {"serve", [](const Args& a) { serve(a[1], a[2]); }},
@@ -350,7 +351,7 @@ const std::map<std::string, Step> Steps = {
     {"launch", [](const Args& a) { launch(a.size() > 1 ? a[1] : S.program); }},
     {"ready", [](const Args&) { ready(); }},
     {"start", [](const Args&) { launch(S.program), ready(); }},
-    {"set", [](const Args& a) { SendMessageA(target(a[1]), WM_SETTEXT, 0, LPARAM(a[2].c_str())); }},
+    {"set", [](const Args& a) { SendMessageW(target(a[1]), WM_SETTEXT, 0, LPARAM(widen(a[2]).c_str())); }},
     {"check",
      [](const Args& a) {
          if (!SendMessageA(target(a[1]), BM_GETCHECK, 0, 0))
@@ -413,7 +414,7 @@ const std::map<std::string, Step> Steps = {
     {"file",
      [](const Args& a) {
          const HWND dialog = wait_dialog(cmb13, "the file dialog");
-         SendMessageA(GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, LPARAM(a[1].c_str()));
+         SendMessageW(GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, LPARAM(widen(a[1]).c_str()));
          press(dialog, IDOK);
      }},
     {"contains",
@@ -498,8 +499,7 @@ void play(const Args& a) {
 }
 
 Args words_of(const std::string& line) {
-    char desktop[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOP, FALSE);
+    const std::string desktop = special_folder_path(CSIDL_DESKTOP);
     Args words;
     for (std::size_t i = line.find_first_not_of(' '); i < line.size();
          i = line.find_first_not_of(' ', i)) {
@@ -534,7 +534,7 @@ Args words_of(const std::string& line) {
 int main(int argc, char** argv) {
     check(argc == 5, "usage: driver SCENARIO WORK PROGRAM SCREENSHOT");
     S.work = argv[2], S.program = argv[3], S.screenshot = argv[4];
-    const std::string text = utf8_to_gbk(read_file(argv[1]).value_or(""));
+    const std::string text = read_file(argv[1]).value_or("");
     int number = 0;
     bool passed = false;
     try {
@@ -550,7 +550,7 @@ int main(int argc, char** argv) {
         passed = true;
     } catch (const std::exception& failure) {
         save_screenshot();
-        std::printf("line %d: %s\n", number, gbk_to_utf8(failure.what()).c_str());
+        std::printf("line %d: %s\n", number, failure.what());
     }
     TerminateProcess(S.process.hProcess, 1);
     // The site ends with main: at exit its thread and WinSock are gone, and Wine then loses the

@@ -25,7 +25,7 @@ struct QuietHost : OnlineHost {
 class Strip {
   public:
     Strip() : strip_(host_) {
-        lstrcpynA(ProgramFolder, folder_.path().c_str(), sizeof ProgramFolder);
+        ProgramFolder = folder_.path();
         CreateDirectoryA((folder_ / "images").c_str(), nullptr);
         write_file((folder_ / "images\\picture.jpg").c_str(), test_picture("yellow.jpg"));
     }

@@ -48,7 +48,7 @@ void no_site_fails() {
 
 void downloads_in_pieces_and_longer_than_listed() {
     TestFolder program;
-    lstrcpynA(ProgramFolder, program.path().c_str(), sizeof ProgramFolder);
+    ProgramFolder = program.path();
     const std::string picture = test_picture("red.jpg"), size = std::to_string(picture.size());
     const std::string header = "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\n";
     TestSite site;

@@ -1,9 +1,8 @@
-// Runs every registered case; the exit status is 1 when any failed. Texts are code page 936,
-// the console's UTF-8.
+// Runs every registered case; the exit status is 1 when any failed. Texts are UTF-8, as
+// the console takes them.
 #include <chrono>
 #include <cstdio>
 
-#include "base/encoding.h"
 #include "support/check.h"
 
 int main() {
@@ -18,7 +17,7 @@ int main() {
                             std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
         } catch (const std::exception& failure) {
             ++failed;
-            std::printf("FAILED  %s: %s\n", test.name, gbk_to_utf8(failure.what()).c_str());
+            std::printf("FAILED  %s: %s\n", test.name, failure.what());
         }
     }
     std::printf("%d of %zu failed\n", failed, Registration::all().size());

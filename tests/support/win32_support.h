@@ -1,6 +1,7 @@
 // What the Win32 tests share: folders of their own, the pictures the build made for them, and
 // bounded waits.
 #pragma once
+#include "base/utf.h"
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -26,7 +27,7 @@ class TestFolder {
         do { // Wine gives small process identifiers, again in a later session
             path_ = tests_folder() + "\\work\\" + std::to_string(GetCurrentProcessId()) + "-" +
                     std::to_string(counter++);
-            made = CreateDirectoryA(path_.c_str(), nullptr);
+            made = CreateDirectoryW(widen(path_).c_str(), nullptr);
         } while (!made && GetLastError() == ERROR_ALREADY_EXISTS);
         check(made, "cannot create " + path_);
     }

@@ -64,7 +64,7 @@ struct Target {
 using Reason = std::string;
 
 Reason fits_box(const std::string& text, std::size_t box) {
-    return text.size() <= box ? Reason()
+    return cp936_length(text) <= box ? Reason()
                               : "longer than its box holds (" + std::to_string(box) +
                                     (box == NumericBox ? " characters)" : " bytes)");
 }

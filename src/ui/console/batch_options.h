@@ -28,7 +28,7 @@ struct OptionArgument {
     std::string value;
 };
 
-// The command line split up. Paths and texts are code page 936.
+// The command line split up. Paths and texts are UTF-8.
 struct BatchCommand {
     bool help = false;
     bool yes = false;  // Yes to the overwrite question

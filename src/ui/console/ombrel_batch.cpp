@@ -1,5 +1,6 @@
 // ombrel-batch: the batch of the Ombrel window without a window, for automation, benchmarks
-// and tests. Messages and log lines go to the console in UTF-8.
+// and tests. Its command line is read in UTF-16; messages and log lines go to a console in
+// UTF-16 and to a file or a pipe in UTF-8.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -7,10 +8,11 @@
 #include <vector>
 
 #include <windows.h>
+#include <shellapi.h>
 
-#include "base/encoding.h"
 #include "base/program.h"
 #include "base/text.h"
+#include "base/utf.h"
 #include "core/batch_run.h"
 #include "platform/file_system.h"
 #include "platform/thread.h"
@@ -22,18 +24,30 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // A console is written in UTF-16, which it shows whatever its code page (UTF-8 bytes in a
-// code-page-936 console are gibberish); a file or a pipe gets UTF-8.
-void print(const std::string& gbk_text, FILE* stream = stdout) {
+// console of another code page are gibberish); a file or a pipe gets the UTF-8 as it is.
+void print(const std::string& text, FILE* stream = stdout) {
     const HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     DWORD mode;
     if (GetConsoleMode(handle, &mode)) {
-        const std::wstring wide = gbk_to_wide(gbk_text);
+        const std::wstring wide = widen(text);
         DWORD written;
         WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;
     }
-    std::fputs(gbk_to_utf8(gbk_text).c_str(), stream);
+    std::fputs(text.c_str(), stream);
     std::fflush(stream);
+}
+
+// The arguments after the program's name, as the system got them: the C runtime's argv is in
+// the system's code page, which cannot hold every name.
+std::vector<std::string> command_arguments() {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; wide && i < count; ++i)
+        arguments.push_back(narrow(wide[i]));
+    LocalFree(wide);
+    return arguments;
 }
 
 double seconds_since(Clock::time_point start) {
@@ -45,26 +59,28 @@ double seconds_since(Clock::time_point start) {
 class SystemArguments : public ArgumentEnvironment {
   public:
     std::string program_path(const std::string& argument) const override {
-        return full_path(argument.c_str());
+        return full_path(argument);
     }
-    bool file_exists(const std::string& path) const override { return ::file_exists(path.c_str()); }
+    bool file_exists(const std::string& path) const override { return ::file_exists(path); }
     bool font_installed(const std::string& face) const override;
 };
 
-int CALLBACK note_face(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+int CALLBACK note_face(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
 }
 
 // The faces the system enumerates are those the font dialog lists.
 bool SystemArguments::font_installed(const std::string& face) const {
-    LOGFONTA wanted{};
+    LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    if (!copy_to_field(wanted.lfFaceName, face.data(), face.size()))
+    const std::wstring name = widen(face);
+    if (name.size() >= LF_FACESIZE)
         return false;
+    name.copy(wanted.lfFaceName, name.size());
     const HDC screen = GetDC(nullptr);
     bool found = false;
-    EnumFontFamiliesExA(screen, &wanted, note_face, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(screen, &wanted, note_face, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
 }
@@ -94,7 +110,7 @@ class ConsoleHost : public BatchHost {
     void append_log_line(const char* text) override { line(text); }
     void begin_image(const char* name) override;
     void save_settings(const Settings& checked) override {
-        if (!settings_file_.empty() && !write_config_file(settings_file_.c_str(), checked))
+        if (!settings_file_.empty() && !write_config_file(settings_file_, checked))
             line("保存设置到 " + settings_file_ + " 出错");
     }
     void offer_target_folder(const char*, const char*) override {} // a console opens no window
@@ -123,8 +139,8 @@ class ConsoleHost : public BatchHost {
     std::size_t shown_ = 0; // columns of the progress line on the terminal
 };
 
-// The count, the rate so far and the image's name, within 79 columns: a double-byte character
-// of code page 936 takes two bytes and two columns alike.
+// The count, the rate so far and the image's name, within 79 columns: a character beyond ASCII
+// is taken to fill two, as a Chinese one does.
 void ConsoleHost::begin_image(const char* name) {
     ++begun_;
     if (!progress_)
@@ -133,8 +149,8 @@ void ConsoleHost::begin_image(const char* name) {
     std::snprintf(head, sizeof head, "第 %d 个图片  %.1f 个/秒  ", begun_,
                   (begun_ - 1) / std::max(seconds_since(start_), 1e-3));
     std::string text = std::string(head) + name;
-    text.resize(gbk_prefix_length(text.data(), text.size(), 79));
-    const std::size_t width = text.size();
+    text.resize(cp936_prefix_length(text.data(), text.size(), 79));
+    const std::size_t width = cp936_length(text);
     if (width < shown_)
         text += std::string(shown_ - width, ' ');
     print("\r" + text, stderr);
@@ -167,14 +183,14 @@ bool starting_settings(const BatchCommand& command, Settings& settings) {
     settings = default_settings();
     switch (command.start) {
     case StartingSettings::ConfigDat:
-        read_config_file(program_file_path("config.dat").c_str(), settings);
+        read_config_file(program_file_path("config.dat"), settings);
         return true;
     case StartingSettings::Defaults:
         return true;
     case StartingSettings::File:
         break;
     }
-    return read_config_file(command.settings_file.c_str(), settings);
+    return read_config_file(command.settings_file, settings);
 }
 
 std::string file_to_save(const BatchCommand& command) {
@@ -193,15 +209,14 @@ std::string summary(const BatchOutcome& outcome, double seconds) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main() {
     find_program_folder();
     const SystemArguments system;
-    const BatchCommand command =
-        parse_batch_command(std::vector<std::string>(argv + 1, argv + argc), system);
+    const BatchCommand command = parse_batch_command(command_arguments(), system);
     if (!command.error.empty())
         return usage_error(command.error);
     if (command.help) {
-        std::fputs(batch_usage, stdout);
+        print(batch_usage);
         return 0;
     }
     Settings settings;
