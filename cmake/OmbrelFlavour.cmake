@@ -1,7 +1,7 @@
 # Compiler settings of each build flavour.
 
-# Narrow literals are code page 936 at run time, as every Win32 "A" call and config.dat expect.
-set(OMBREL_GBK_FLAGS -finput-charset=UTF-8 -fexec-charset=GBK)
+# Source files and narrow literals are UTF-8, the program's text at run time.
+set(OMBREL_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=UTF-8)
 
 if(OMBREL_FLAVOUR STREQUAL "windows")
     if(NOT CMAKE_SYSTEM_NAME STREQUAL "Windows")
@@ -12,13 +12,13 @@ if(OMBREL_FLAVOUR STREQUAL "windows")
     # windows.h without winsock.h, whose timeval clashes with the C library's; the network code
     # includes the socket headers itself.
     add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)
-    add_compile_options(${OMBREL_GBK_FLAGS} -Wall -Wextra)
+    add_compile_options(${OMBREL_CHARSET_FLAGS} -Wall -Wextra)
     find_package(PkgConfig REQUIRED)
     pkg_check_modules(MagickWand REQUIRED IMPORTED_TARGET MagickWand)
     set(OMBREL_WIN32_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 advapi32 ws2_32)
 elseif(OMBREL_FLAVOUR STREQUAL "native")
     set(OMBREL_WIN32 OFF)
-    add_compile_options(${OMBREL_GBK_FLAGS} -Wall -Wextra -g -fsanitize=address,undefined
+    add_compile_options(${OMBREL_CHARSET_FLAGS} -Wall -Wextra -g -fsanitize=address,undefined
                         -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 elseif(OMBREL_FLAVOUR STREQUAL "fuzz")
