@@ -92,9 +92,8 @@ void show_help_popup(App& app, const char* text, int x, int y) {
         height = help_popup_height(text_height(dc.get(), text),
                                    static_cast<int>(help_lines(text).size()), app.Dpi);
     }
-    const HelpPopupPlace place =
-        help_popup_place(x, y, height, GetSystemMetrics(SM_CXSCREEN),
-                         GetSystemMetrics(SM_CYMAXIMIZED), app.Dpi);
+    const HelpPopupPlace place = help_popup_place(x, y, height, GetSystemMetrics(SM_CXSCREEN),
+                                                  GetSystemMetrics(SM_CYMAXIMIZED), app.Dpi);
     MoveWindow(app.HelpPopup, place.left, place.top, help_popup_width(app.Dpi), height, FALSE);
     SetActiveWindow(app.HelpPopup);
     ShowWindow(app.HelpPopup, SW_SHOWNORMAL);

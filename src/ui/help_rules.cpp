@@ -112,7 +112,8 @@ std::vector<std::string> help_lines(const char* text) {
 
 // An odd height puts the shadow's checkerboard in step with the box's bottom corner.
 int help_popup_height(int text_height, int lines, int dpi) {
-    const int height = (text_height + scale_to_dpi(LineGap, dpi)) * lines + scale_to_dpi(Frame, dpi);
+    const int height =
+        (text_height + scale_to_dpi(LineGap, dpi)) * lines + scale_to_dpi(Frame, dpi);
     return height % 2 == 0 ? height + 1 : height;
 }
 

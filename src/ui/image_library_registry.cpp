@@ -38,8 +38,8 @@ void ensure_image_library_registry(const char* folder) {
     // A value too long for the buffer is not the folder's: it is written anew.
     wchar_t bin_path[1024] = {};
     DWORD size = sizeof bin_path - sizeof(wchar_t);
-    if (RegQueryValueExW(key.get(), L"BinPath", nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(bin_path), &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExW(key.get(), L"BinPath", nullptr, nullptr, reinterpret_cast<BYTE*>(bin_path),
+                         &size) != ERROR_SUCCESS ||
         !same_folder_nocase(narrow(bin_path), folder))
         write_image_library_registry(folder);
 }

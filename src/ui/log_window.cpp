@@ -6,10 +6,10 @@
 #include "ui/window_geometry.h"
 
 void create_log_window(App& app, HWND main_window) {
-    app.LogWindow = CreateWindowExW(WS_EX_TOOLWINDOW, MainWindowClass, L"处理日志",
-                                    WS_SYSMENU | WS_THICKFRAME, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    scale_to_dpi(460, app.Dpi), scale_to_dpi(168, app.Dpi),
-                                    main_window, nullptr, app.Instance, &app);
+    app.LogWindow =
+        CreateWindowExW(WS_EX_TOOLWINDOW, MainWindowClass, L"处理日志", WS_SYSMENU | WS_THICKFRAME,
+                        CW_USEDEFAULT, CW_USEDEFAULT, scale_to_dpi(460, app.Dpi),
+                        scale_to_dpi(168, app.Dpi), main_window, nullptr, app.Instance, &app);
     // Not read-only and without horizontal scrolling, so long lines wrap.
     app.LogEdit =
         CreateWindowExW(WS_EX_CLIENTEDGE, L"edit", L"",
