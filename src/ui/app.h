@@ -8,10 +8,11 @@
 #include <windows.h>
 
 #include "net/banner_rotation.h"
+#include "platform/unique_handle.h"
 #include "settings/settings.h"
 
 // The one window class: the main window, LogWindow and HelpPopup.
-constexpr char MainWindowClass[] = "CodeBlocksWindowsApp";
+constexpr wchar_t MainWindowClass[] = L"CodeBlocksWindowsApp";
 
 // The 44 controls of the main window under the names of the form. Written once, by
 // create_main_controls on the main thread during start-up; the window tree owns the controls.
@@ -41,8 +42,10 @@ struct App : MainControls {
     // Written once by start-up on the main thread; the rotation lives until the process ends.
     BannerRotation* Banners = nullptr;
 
-    // Main thread only. The interface font, created when start-up first applies it.
-    HFONT GuiFont = nullptr;
+    // Main thread only. The DPI the main window is laid out for, and the interface font at it,
+    // made anew when the window moves to a display of another DPI.
+    int Dpi = 96;
+    unique_font GuiFont;
     // Main thread only. The settings the window shows and every run and preview starts from. A
     // run works on its own copy and hands the checked record back (WM_SETTINGS_BACK).
     Settings TheSettings{};
@@ -67,9 +70,9 @@ constexpr UINT WM_SETTINGS_BACK = WM_USER + 2;
 // A run has ended: every control goes back to the user.
 constexpr UINT WM_RESTORE_CONTROLS = WM_USER + 3;
 
-// The application object of a window of the main window class, given to CreateWindowExA as its
+// The application object of a window of the main window class, given to CreateWindowExW as its
 // creation data; null before WM_NCCREATE and for a window created without one.
 App* app_of(HWND window);
 
 // Stores the creation data of WM_NCCREATE as the window's application object.
-void attach_app(HWND window, const CREATESTRUCTA& creation);
+void attach_app(HWND window, const CREATESTRUCTW& creation);

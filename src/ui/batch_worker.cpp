@@ -9,6 +9,7 @@
 #include "core/captions.h"
 #include "platform/thread.h"
 #include "ui/main_controls.h"
+#include "ui/window_helpers.h"
 #include "ui/window_host.h"
 
 namespace {
@@ -28,7 +29,7 @@ DWORD WINAPI processing_worker(void* argument) {
         // Out of memory inside a run: the window must not stay locked.
         host.hand_back_settings(job->settings);
         host.restore_controls();
-        SendMessageA(job->app.ProgressBar, PBM_SETPOS, 0, 0);
+        SendMessageW(job->app.ProgressBar, PBM_SETPOS, 0, 0);
     }
     job->app.ProcessingFlag = 0;
     return 0;
@@ -41,7 +42,7 @@ void start_processing(App& app) {
     auto job = std::make_unique<WorkerJob>(WorkerJob{app, app.TheSettings});
     if (!start_thread(processing_worker, job.get())) {
         app.ProcessingFlag = 0;
-        MessageBoxA(app.MainWindow, "无法创建新线程来处理图片", NoticeCaption, MB_ICONERROR);
+        message_box(app.MainWindow, "无法创建新线程来处理图片", NoticeCaption, MB_ICONERROR);
         return;
     }
     job.release(); // the worker owns it now

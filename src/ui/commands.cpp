@@ -1,7 +1,5 @@
 #include "ui/commands.h"
 
-#include <cstring>
-
 #include "base/text.h"
 #include "core/captions.h"
 #include "core/folder_rules.h"
@@ -12,6 +10,7 @@
 #include "ui/main_controls.h"
 #include "ui/online_window.h"
 #include "ui/preview_commands.h"
+#include "ui/window_helpers.h"
 #include "ui/window_host.h"
 #include "ui/window_texts.h"
 
@@ -21,27 +20,24 @@ void on_banner_clicked(App& app, int) {
     open_banner_link(app.Banners);
 }
 
+// The browser opens on the folder the edit names.
 void on_source_folder_button(App& app, int) {
-    char path[1024] = {};
-    GetWindowTextA(app.SourceFolderEdit, path, sizeof path);
+    const std::string current = window_text(app.SourceFolderEdit);
+    std::string path = current;
     if (!browse_for_folder(app.MainWindow, "选择图片源文件夹：", path))
         return;
-    const char* chosen = trim(path);
-    if (!*chosen)
-        return;
+    const std::string chosen = trim(path.data());
     // The same folder again keeps whatever target the user has set meanwhile.
-    char current[1024] = {};
-    GetWindowTextA(app.SourceFolderEdit, current, sizeof current);
-    if (std::strcmp(chosen, current) == 0)
+    if (chosen.empty() || chosen == current)
         return;
-    SetWindowTextA(app.SourceFolderEdit, chosen);
+    set_window_text(app.SourceFolderEdit, chosen);
     const std::string target = propose_target_folder(
         chosen, [](const std::string& folder) { return is_directory(folder.c_str()) != 0; });
-    SetWindowTextA(app.TargetFolderEdit, target.c_str());
+    set_window_text(app.TargetFolderEdit, target);
 }
 
 void focus_at_end(HWND edit) {
-    SendMessageA(edit, EM_SETSEL, 1024, 1024);
+    SendMessageW(edit, EM_SETSEL, 1024, 1024);
     SetFocus(edit);
 }
 
@@ -81,7 +77,7 @@ void on_image_watermark_check(App& app, int) {
 void on_direction_changed(int code, HWND combo, HWND margin_edit) {
     if (code != CBN_SELCHANGE)
         return;
-    const LRESULT selection = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    const LRESULT selection = SendMessageW(combo, CB_GETCURSEL, 0, 0);
     EnableWindow(margin_edit, selection != 0);
     if (selection != 0)
         focus_at_end(margin_edit);
@@ -104,7 +100,7 @@ void on_font_button(App& app, int) {
     FontSpec& font = app.TheSettings.font;
     if (choose_watermark_font(app.Instance, app.MainWindow, font) != 1)
         return;
-    SetWindowTextA(app.FontEdit, font_description(font).c_str());
+    set_window_text(app.FontEdit, font_description(font));
     // The new font stays chosen either way; the user is only told it will not do.
     WindowBatchHost host(app);
     if (check_chosen_font(read_form(app).text_edit, font, host))
@@ -119,16 +115,15 @@ void on_image_preview_button(App& app, int) {
 }
 
 void on_image_button(App& app, int) {
-    if (const auto path =
-            choose_image_file(app.Instance, app.MainWindow, "选择水印图片", ImageFileFilter))
-        SetWindowTextA(app.ImageEdit, path->c_str());
+    if (const auto path = choose_image_file(app.Instance, app.MainWindow, "选择水印图片"))
+        set_window_text(app.ImageEdit, *path);
 }
 
 void on_target_folder_button(App& app, int) {
     // Entered empty: the browser preselects nothing.
-    char path[1024] = {};
-    if (browse_for_folder(app.MainWindow, "图片处理后保存到：", path) && *path)
-        SetWindowTextA(app.TargetFolderEdit, path);
+    std::string path;
+    if (browse_for_folder(app.MainWindow, "图片处理后保存到：", path) && !path.empty())
+        set_window_text(app.TargetFolderEdit, path);
 }
 
 void on_start_button(App& app, int) {

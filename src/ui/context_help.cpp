@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "base/utf.h"
 #include "platform/win32_scopes.h"
 #include "ui/help_rules.h"
 #include "ui/main_controls.h"
+#include "ui/window_geometry.h"
+#include "ui/window_helpers.h"
 
 namespace {
 
@@ -31,8 +34,9 @@ HWND control_at(const App& app, POINT client_point) {
 }
 
 int text_height(HDC dc, const char* text) {
+    const std::wstring wide = widen(text);
     SIZE extent{};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
     return extent.cy;
 }
 
@@ -60,7 +64,7 @@ void show_context_help(App& app) {
 void enter_help_mode(App& app) {
     app.HelpMode = true;
     SetCapture(app.MainWindow);
-    SetCursor(LoadCursorA(nullptr, IDC_HELP));
+    SetCursor(system_cursor(IDC_HELP));
 }
 
 bool help_mode_click(App& app) {
@@ -84,13 +88,13 @@ void show_help_popup(App& app, const char* text, int x, int y) {
     int height;
     {
         const WindowDC dc(app.HelpPopup);
-        const SelectScope font(dc.get(), app.GuiFont);
+        const SelectScope font(dc.get(), app.GuiFont.get());
         height = help_popup_height(text_height(dc.get(), text),
-                                   static_cast<int>(help_lines(text).size()));
+                                   static_cast<int>(help_lines(text).size()), app.Dpi);
     }
     const HelpPopupPlace place = help_popup_place(x, y, height, GetSystemMetrics(SM_CXSCREEN),
-                                                  GetSystemMetrics(SM_CYMAXIMIZED));
-    MoveWindow(app.HelpPopup, place.left, place.top, HelpPopupWidth, height, FALSE);
+                                                  GetSystemMetrics(SM_CYMAXIMIZED), app.Dpi);
+    MoveWindow(app.HelpPopup, place.left, place.top, help_popup_width(app.Dpi), height, FALSE);
     SetActiveWindow(app.HelpPopup);
     ShowWindow(app.HelpPopup, SW_SHOWNORMAL);
     // Drawn through its own painting, so that the pop-up also repaints whatever covers it.
@@ -99,25 +103,29 @@ void show_help_popup(App& app, const char* text, int x, int y) {
 }
 
 // The default pen and brush draw the black outline and white fill of the outer box.
-void draw_help_popup(HDC dc, HFONT gui_font, const char* text, int height) {
+// The frame lines stay one pixel wide at every DPI.
+void draw_help_popup(HDC dc, HFONT gui_font, const char* text, int height, int dpi) {
     const SelectScope font(dc, gui_font);
     const int line_height = text_height(dc, text);
+    const int box_width = help_box_width(dpi), box_bottom = height - scale_to_dpi(6, dpi);
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, PopupFill);
-    Rectangle(dc, 0, 0, HelpBoxWidth, height - 6);
+    Rectangle(dc, 0, 0, box_width, box_bottom);
     {
         const unique_brush fill(CreateSolidBrush(PopupFill));
         const unique_pen edge(CreatePen(PS_SOLID, 1, PopupEdge));
         const SelectScope brush(dc, fill.get());
         const SelectScope pen(dc, edge.get());
-        Rectangle(dc, 1, 1, HelpBoxWidth - 1, height - 7);
+        Rectangle(dc, 1, 1, box_width - 1, box_bottom - 1);
     }
-    for (const ShadowPixel& p : help_shadow_pixels(height))
+    for (const ShadowPixel& p : help_shadow_pixels(height, dpi))
         SetPixel(dc, p.x, p.y, RGB(0, 0, 0));
     const auto lines = help_lines(text);
-    for (std::size_t k = 0; k < lines.size(); ++k)
-        TextOutA(dc, 8, help_line_top(line_height, static_cast<int>(k)), lines[k].data(),
-                 static_cast<int>(lines[k].size()));
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const std::wstring line = widen(lines[k]);
+        TextOutW(dc, scale_to_dpi(8, dpi), help_line_top(line_height, static_cast<int>(k), dpi),
+                 line.c_str(), static_cast<int>(line.size()));
+    }
 }
 
 void paint_help_popup(const App& app) {
@@ -126,5 +134,5 @@ void paint_help_popup(const App& app) {
         return;
     RECT client;
     GetClientRect(app.HelpPopup, &client);
-    draw_help_popup(paint.dc(), app.GuiFont, app.HelpText.c_str(), client.bottom);
+    draw_help_popup(paint.dc(), app.GuiFont.get(), app.HelpText.c_str(), client.bottom, app.Dpi);
 }

@@ -23,8 +23,9 @@ const char* help_text_at(const App& app, POINT client_point);
 // Places, shows and draws HelpPopup with the text for the screen point (x, y).
 void show_help_popup(App& app, const char* text, int x, int y);
 
-// Draws the pop-up's box, shadow and text in the interface font on dc, height pixels high.
-void draw_help_popup(HDC dc, HFONT gui_font, const char* text, int height);
+// Draws the pop-up's box, shadow and text in the interface font on dc, height pixels high, laid
+// out for dpi.
+void draw_help_popup(HDC dc, HFONT gui_font, const char* text, int height, int dpi);
 
 // WM_PAINT of HelpPopup: draws the text it shows.
 void paint_help_popup(const App& app);

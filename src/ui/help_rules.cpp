@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/text.h"
+#include "ui/window_geometry.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ const char* const HelpTexts[HelpTextCount] = {
     "这是一个进度条，实时显示当前图片处理的进度。",
 };
 
+// The pop-up's lengths in the 96-DPI layout.
 constexpr int LineGap = 3;     // between the lines of a text
 constexpr int TextTop = 9;     // above the first line
 constexpr int Frame = 22;      // box borders, margins and shadow together
@@ -109,40 +111,54 @@ std::vector<std::string> help_lines(const char* text) {
 }
 
 // An odd height puts the shadow's checkerboard in step with the box's bottom corner.
-int help_popup_height(int text_height, int lines) {
-    const int height = (text_height + LineGap) * lines + Frame;
+int help_popup_height(int text_height, int lines, int dpi) {
+    const int height =
+        (text_height + scale_to_dpi(LineGap, dpi)) * lines + scale_to_dpi(Frame, dpi);
     return height % 2 == 0 ? height + 1 : height;
 }
 
-int help_line_top(int text_height, int k) {
-    return (text_height + LineGap) * k + TextTop;
+int help_line_top(int text_height, int k, int dpi) {
+    return (text_height + scale_to_dpi(LineGap, dpi)) * k + scale_to_dpi(TextTop, dpi);
 }
 
 // Centred below the pointer; moved inside the screen at the left, right and top edges, and
 // above the pointer where it would reach the bottom.
-HelpPopupPlace help_popup_place(int x, int y, int height, int screen_width, int maximized_height) {
-    HelpPopupPlace place{x - 160, y + 16};
+HelpPopupPlace help_popup_place(int x, int y, int height, int screen_width, int maximized_height,
+                                int dpi) {
+    const auto s = [dpi](int length) { return scale_to_dpi(length, dpi); };
+    HelpPopupPlace place{x - s(160), y + s(16)};
     if (place.left < 0)
-        place.left = 6;
-    else if (screen_width <= x + 165)
-        place.left = screen_width - 332;
+        place.left = s(6);
+    else if (screen_width <= x + s(165))
+        place.left = screen_width - s(332);
     if (place.top < 0)
-        place.top = 6;
-    else if (maximized_height <= y + 16 + height + 15)
-        place.top = y - height - 16;
+        place.top = s(6);
+    else if (maximized_height <= y + s(16) + height + s(15))
+        place.top = y - height - s(16);
     return place;
 }
 
-// Every other pixel, so that what lies beneath shows through; each row and column of the
-// shadow starts one pixel further in than its neighbour.
-std::vector<ShadowPixel> help_shadow_pixels(int height) {
+// Every other pixel, so that what lies beneath shows through: in a band below the box and one
+// right of it, the pixels whose coordinates add up to an odd number.
+std::vector<ShadowPixel> help_shadow_pixels(int height, int dpi) {
+    const int shadow = scale_to_dpi(ShadowWidth, dpi), box = help_box_width(dpi);
     std::vector<ShadowPixel> pixels;
-    for (int i = 0; i < ShadowWidth; ++i)
-        for (int x = i % 2 == 0 ? 6 : 5; x < HelpBoxWidth; x += 2)
-            pixels.push_back({x, height - ShadowWidth + i});
-    if (height > ShadowWidth)
-        for (int i = 0; i < ShadowWidth; ++i)
-            for (int y = i % 2 == 0 ? 7 : 6; y < height; y += 2)
-                pixels.push_back({HelpBoxWidth + i, y});
+    for (int y = height - shadow; y < height; ++y)
+        for (int x = scale_to_dpi(5, dpi); x < box; ++x)
+            if ((x + y) % 2 != 0)
+                pixels.push_back({x, y});
+    if (height > shadow)
+        for (int x = box; x < box + shadow; ++x)
+            for (int y = shadow; y < height; ++y)
+                if ((x + y) % 2 != 0)
+                    pixels.push_back({x, y});
     return pixels;
+}
+
+int help_popup_width(int dpi) {
+    return scale_to_dpi(HelpPopupWidth, dpi);
+}
+
+int help_box_width(int dpi) {
+    return scale_to_dpi(HelpBoxWidth, dpi);
 }

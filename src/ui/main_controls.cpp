@@ -3,12 +3,13 @@
 #include <iterator>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <commctrl.h>
 
+#include "base/utf.h"
 #include "core/form.h"
 #include "ui/help_rules.h"
+#include "ui/window_geometry.h"
 #include "ui/window_helpers.h"
 #include "ui/window_texts.h"
 
@@ -51,12 +52,12 @@ constexpr std::optional<FormControl> no_focus;
 // what the form reads of it, the name a refusal gives it for the focus, and its group.
 struct ControlSpec {
     HWND MainControls::*handle;
-    const char* class_name;
+    const wchar_t* class_name;
     const char* text;
     int id;
     DWORD style; // on top of WS_CHILD | WS_VISIBLE
     bool client_edge;
-    int x, y, width, height;
+    LayoutRect rect; // at 96 DPI
     int help_row;
     FormRead read;
     std::optional<FormControl> focus;
@@ -72,123 +73,129 @@ constexpr DWORD ReadOnlyEdit = ES_AUTOHSCROLL | ES_READONLY;
 // One control in two lines: its creation, then its meaning.
 // clang-format off
 const ControlSpec Controls[] = {
-    {&MainControls::BannerStatic, "static", "图片", 35000, SS_BITMAP | SS_NOTIFY, false, 0, 0, 681, 80,
+    {&MainControls::BannerStatic, L"static", "图片", 35000, SS_BITMAP | SS_NOTIFY, false, {0, 0, 681, 80},
      0, nothing(), no_focus, Group::None},
-    {&MainControls::SourceFolderLabel, "static", "图片源文件夹：", 35001, SS_NOTIFY, false, 12, 103, 89, 21,
+    {&MainControls::SourceFolderLabel, L"static", "图片源文件夹：", 35001, SS_NOTIFY, false, {12, 103, 89, 21},
      1, nothing(), no_focus, Group::None},
-    {&MainControls::SourceFolderEdit, "edit", "", 35002, Edit, true, 100, 99, 461, 20,
+    {&MainControls::SourceFolderEdit, L"edit", "", 35002, Edit, true, {100, 99, 461, 20},
      1, path(&F::source_folder_edit), no_focus, Group::None},
-    {&MainControls::SourceFolderButton, "button", "选择...", 35003, BS_PUSHBUTTON, false, 571, 97, 97, 24,
+    {&MainControls::SourceFolderButton, L"button", "选择...", 35003, BS_PUSHBUTTON, false, {571, 97, 97, 24},
      1, nothing(), Focus::SourceFolderButton, Group::None},
-    {&MainControls::WidthCheck, "button", "图片宽：", 35004, BS_AUTOCHECKBOX, false, 28, 152, 68, 21,
+    {&MainControls::WidthCheck, L"button", "图片宽：", 35004, BS_AUTOCHECKBOX, false, {28, 152, 68, 21},
      2, check(&F::width_check), no_focus, Group::None},
-    {&MainControls::WidthEdit, "edit", "700", 35005, Edit, true, 98, 152, 33, 21,
+    {&MainControls::WidthEdit, L"edit", "700", 35005, Edit, true, {98, 152, 33, 21},
      2, number(&F::width_edit), Focus::WidthEdit, Group::None},
-    {&MainControls::QualityCheck, "button", "图片品质：", 35006, BS_AUTOCHECKBOX, false, 151, 152, 81, 21,
+    {&MainControls::QualityCheck, L"button", "图片品质：", 35006, BS_AUTOCHECKBOX, false, {151, 152, 81, 21},
      3, check(&F::quality_check), no_focus, Group::None},
-    {&MainControls::QualityCombo, "combobox", "", 35007, CBS_DROPDOWNLIST, false, 233, 152, 73, 300,
+    {&MainControls::QualityCombo, L"combobox", "", 35007, CBS_DROPDOWNLIST, false, {233, 152, 73, 300},
      3, choice(&F::quality_combo), no_focus, Group::None},
-    {&MainControls::RotateCheck, "button", "图片旋转：", 35008, BS_AUTOCHECKBOX, false, 328, 152, 81, 21,
+    {&MainControls::RotateCheck, L"button", "图片旋转：", 35008, BS_AUTOCHECKBOX, false, {328, 152, 81, 21},
      4, check(&F::rotate_check), no_focus, Group::None},
-    {&MainControls::RotateCombo, "combobox", "", 35009, CBS_DROPDOWNLIST, false, 410, 152, 60, 300,
+    {&MainControls::RotateCombo, L"combobox", "", 35009, CBS_DROPDOWNLIST, false, {410, 152, 60, 300},
      4, choice(&F::rotate_combo), no_focus, Group::None},
-    {&MainControls::SubfoldersCheck, "button", "同时处理子文件夹里的图片", 35010, BS_AUTOCHECKBOX, false, 490, 152, 172, 21,
+    {&MainControls::SubfoldersCheck, L"button", "同时处理子文件夹里的图片", 35010, BS_AUTOCHECKBOX, false, {490, 152, 172, 21},
      5, check(&F::subfolders_check), no_focus, Group::None},
-    {&MainControls::BasicGroup, "button", "基本设置", 0, BS_GROUPBOX, false, 12, 132, 656, 55,
+    {&MainControls::BasicGroup, L"button", "基本设置", 0, BS_GROUPBOX, false, {12, 132, 656, 55},
      0, nothing(), no_focus, Group::None},
-    {&MainControls::BasicGroupLabel, "static", "基本设置", 0, SS_LEFT, false, 21, 132, 49, 21,
+    {&MainControls::BasicGroupLabel, L"static", "基本设置", 0, SS_LEFT, false, {21, 132, 49, 21},
      0, nothing(), no_focus, Group::None},
-    {&MainControls::TextLabel, "static", "水印文字：", 0, SS_NOTIFY, false, 28, 225, 64, 21,
+    {&MainControls::TextLabel, L"static", "水印文字：", 0, SS_NOTIFY, false, {28, 225, 64, 21},
      7, nothing(), no_focus, Group::Text},
-    {&MainControls::TextEdit, "edit", "", 0, Edit, true, 93, 220, 558, 20,
+    {&MainControls::TextEdit, L"edit", "", 0, Edit, true, {93, 220, 558, 20},
      7, path(&F::text_edit), Focus::TextEdit, Group::Text},
-    {&MainControls::TextOpacityLabel, "static", "不透明度：", 0, SS_NOTIFY, false, 544, 257, 61, 21,
+    {&MainControls::TextOpacityLabel, L"static", "不透明度：", 0, SS_NOTIFY, false, {544, 257, 61, 21},
      9, nothing(), no_focus, Group::Text},
-    {&MainControls::TextOpacityCombo, "combobox", "", 35014, CBS_DROPDOWNLIST, false, 603, 253, 48, 200,
+    {&MainControls::TextOpacityCombo, L"combobox", "", 35014, CBS_DROPDOWNLIST, false, {603, 253, 48, 200},
      9, choice(&F::text_opacity_combo), no_focus, Group::Text},
-    {&MainControls::TextPositionLabel, "static", "水印位置：", 0, SS_NOTIFY, false, 28, 257, 65, 21,
+    {&MainControls::TextPositionLabel, L"static", "水印位置：", 0, SS_NOTIFY, false, {28, 257, 65, 21},
      8, nothing(), no_focus, Group::Text},
-    {&MainControls::TextHorzCombo, "combobox", "", 35016, CBS_DROPDOWNLIST, false, 93, 253, 88, 100,
+    {&MainControls::TextHorzCombo, L"combobox", "", 35016, CBS_DROPDOWNLIST, false, {93, 253, 88, 100},
      8, choice(&F::text_horz_combo), no_focus, Group::Text},
-    {&MainControls::TextHorzEdit, "edit", "16", 0, Edit, true, 186, 253, 48, 20,
+    {&MainControls::TextHorzEdit, L"edit", "16", 0, Edit, true, {186, 253, 48, 20},
      8, number(&F::text_horz_edit), Focus::TextHorzEdit, Group::Text},
-    {&MainControls::TextVertCombo, "combobox", "", 35018, CBS_DROPDOWNLIST, false, 389, 253, 88, 100,
+    {&MainControls::TextVertCombo, L"combobox", "", 35018, CBS_DROPDOWNLIST, false, {389, 253, 88, 100},
      8, choice(&F::text_vert_combo), no_focus, Group::Text},
-    {&MainControls::TextVertEdit, "edit", "16", 0, Edit, true, 482, 253, 48, 20,
+    {&MainControls::TextVertEdit, L"edit", "16", 0, Edit, true, {482, 253, 48, 20},
      8, number(&F::text_vert_edit), Focus::TextVertEdit, Group::Text},
-    {&MainControls::FontLabel, "static", "字体颜色：", 0, SS_NOTIFY, false, 28, 290, 65, 21,
+    {&MainControls::FontLabel, L"static", "字体颜色：", 0, SS_NOTIFY, false, {28, 290, 65, 21},
      10, nothing(), no_focus, Group::Text},
-    {&MainControls::FontEdit, "edit", "", 0, ReadOnlyEdit, true, 93, 286, 318, 20,
+    {&MainControls::FontEdit, L"edit", "", 0, ReadOnlyEdit, true, {93, 286, 318, 20},
      10, nothing(), no_focus, Group::Text},
-    {&MainControls::FontButton, "button", "选择字体颜色", 0, BS_PUSHBUTTON, false, 418, 284, 112, 24,
+    {&MainControls::FontButton, L"button", "选择字体颜色", 0, BS_PUSHBUTTON, false, {418, 284, 112, 24},
      10, nothing(), Focus::FontButton, Group::Text},
-    {&MainControls::TextPreviewButton, "button", "效果预览", 0, BS_PUSHBUTTON, false, 544, 284, 107, 24,
+    {&MainControls::TextPreviewButton, L"button", "效果预览", 0, BS_PUSHBUTTON, false, {544, 284, 107, 24},
      11, nothing(), no_focus, Group::Text},
-    {&MainControls::TextGroup, "button", "文字水印", 0, BS_GROUPBOX, false, 12, 200, 656, 120,
+    {&MainControls::TextGroup, L"button", "文字水印", 0, BS_GROUPBOX, false, {12, 200, 656, 120},
      0, nothing(), no_focus, Group::None},
-    {&MainControls::TextWatermarkCheck, "button", "文字水印", 35024, BS_AUTOCHECKBOX, false, 21, 198, 68, 19,
+    {&MainControls::TextWatermarkCheck, L"button", "文字水印", 35024, BS_AUTOCHECKBOX, false, {21, 198, 68, 19},
      6, check(&F::text_watermark_check), no_focus, Group::None},
-    {&MainControls::ImageLabel, "static", "水印图片：", 0, SS_NOTIFY, false, 28, 358, 66, 21,
+    {&MainControls::ImageLabel, L"static", "水印图片：", 0, SS_NOTIFY, false, {28, 358, 66, 21},
      13, nothing(), no_focus, Group::Image},
-    {&MainControls::ImageEdit, "edit", "", 0, ReadOnlyEdit, true, 93, 353, 437, 20,
+    {&MainControls::ImageEdit, L"edit", "", 0, ReadOnlyEdit, true, {93, 353, 437, 20},
      13, path(&F::image_edit), no_focus, Group::Image},
-    {&MainControls::ImageButton, "button", "选择...", 0, BS_PUSHBUTTON, false, 544, 351, 107, 24,
+    {&MainControls::ImageButton, L"button", "选择...", 0, BS_PUSHBUTTON, false, {544, 351, 107, 24},
      13, nothing(), Focus::ImageButton, Group::Image},
-    {&MainControls::ImagePositionLabel, "static", "水印位置：", 0, SS_NOTIFY, false, 28, 390, 66, 21,
+    {&MainControls::ImagePositionLabel, L"static", "水印位置：", 0, SS_NOTIFY, false, {28, 390, 66, 21},
      14, nothing(), no_focus, Group::Image},
-    {&MainControls::ImageHorzCombo, "combobox", "", 35029, CBS_DROPDOWNLIST, false, 93, 386, 88, 100,
+    {&MainControls::ImageHorzCombo, L"combobox", "", 35029, CBS_DROPDOWNLIST, false, {93, 386, 88, 100},
      14, choice(&F::image_horz_combo), no_focus, Group::Image},
-    {&MainControls::ImageHorzEdit, "edit", "16", 0, Edit, true, 186, 386, 48, 20,
+    {&MainControls::ImageHorzEdit, L"edit", "16", 0, Edit, true, {186, 386, 48, 20},
      14, number(&F::image_horz_edit), Focus::ImageHorzEdit, Group::Image},
-    {&MainControls::ImageVertCombo, "combobox", "", 35031, CBS_DROPDOWNLIST, false, 389, 386, 88, 100,
+    {&MainControls::ImageVertCombo, L"combobox", "", 35031, CBS_DROPDOWNLIST, false, {389, 386, 88, 100},
      14, choice(&F::image_vert_combo), no_focus, Group::Image},
-    {&MainControls::ImageVertEdit, "edit", "16", 0, Edit, true, 482, 386, 48, 20,
+    {&MainControls::ImageVertEdit, L"edit", "16", 0, Edit, true, {482, 386, 48, 20},
      14, number(&F::image_vert_edit), Focus::ImageVertEdit, Group::Image},
-    {&MainControls::ImagePreviewButton, "button", "效果预览", 0, BS_PUSHBUTTON, false, 544, 384, 107, 24,
+    {&MainControls::ImagePreviewButton, L"button", "效果预览", 0, BS_PUSHBUTTON, false, {544, 384, 107, 24},
      15, nothing(), no_focus, Group::Image},
-    {&MainControls::ImageGroup, "button", "图片水印", 0, BS_GROUPBOX, false, 12, 333, 656, 87,
+    {&MainControls::ImageGroup, L"button", "图片水印", 0, BS_GROUPBOX, false, {12, 333, 656, 87},
      0, nothing(), no_focus, Group::None},
-    {&MainControls::ImageWatermarkCheck, "button", "图片水印", 35034, BS_AUTOCHECKBOX, false, 21, 331, 68, 19,
+    {&MainControls::ImageWatermarkCheck, L"button", "图片水印", 35034, BS_AUTOCHECKBOX, false, {21, 331, 68, 19},
      12, check(&F::image_watermark_check), no_focus, Group::None},
-    {&MainControls::TargetFolderLabel, "static", "处理后保存到：", 0, SS_NOTIFY, false, 12, 443, 90, 21,
+    {&MainControls::TargetFolderLabel, L"static", "处理后保存到：", 0, SS_NOTIFY, false, {12, 443, 90, 21},
      16, nothing(), no_focus, Group::None},
-    {&MainControls::TargetFolderEdit, "edit", "", 0, Edit, true, 100, 439, 461, 20,
+    {&MainControls::TargetFolderEdit, L"edit", "", 0, Edit, true, {100, 439, 461, 20},
      16, path(&F::target_folder_edit), no_focus, Group::None},
-    {&MainControls::TargetFolderButton, "button", "选择...", 0, BS_PUSHBUTTON, false, 571, 437, 97, 24,
+    {&MainControls::TargetFolderButton, L"button", "选择...", 0, BS_PUSHBUTTON, false, {571, 437, 97, 24},
      16, nothing(), Focus::TargetFolderButton, Group::None},
-    {&MainControls::ProgressBar, PROGRESS_CLASSA, "", 0, 0, false, 12, 478, 549, 20,
+    {&MainControls::ProgressBar, PROGRESS_CLASSW, "", 0, 0, false, {12, 478, 549, 20},
      18, nothing(), no_focus, Group::None},
-    {&MainControls::StartButton, "button", "开始处理", 0, BS_PUSHBUTTON, false, 571, 476, 97, 24,
+    {&MainControls::StartButton, L"button", "开始处理", 0, BS_PUSHBUTTON, false, {571, 476, 97, 24},
      17, nothing(), no_focus, Group::None},
 };
 // clang-format on
 
 static_assert(sizeof Controls / sizeof Controls[0] == 44, "the main window has 44 controls");
 
+void select(HWND combo, int index) {
+    SendMessageW(combo, CB_SETCURSEL, index, 0);
+}
+
 template <std::size_t N> void fill_combo(HWND combo, const char* const (&items)[N], int selection) {
     for (const char* item : items)
         add_combo_item(combo, item);
     if (selection != 0)
-        SendMessageA(combo, CB_SETCURSEL, selection, 0);
+        select(combo, selection);
 }
 
 void set_number(HWND edit, int value) {
-    SetWindowTextA(edit, std::to_string(value).c_str());
+    set_window_text(edit, std::to_string(value));
 }
 
 int selection(HWND combo) {
-    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
 }
 
-void select(HWND combo, int index) {
-    SendMessageA(combo, CB_SETCURSEL, index, 0);
+// A number edit is read through a buffer of NumericEditLimit characters and its end.
+std::string number_text(HWND edit) {
+    return window_text(edit, NumericEditLimit + 1);
 }
 
-// What GetWindowTextA sees of a control through a buffer of the given size.
-std::string control_text(HWND control, int buffer_size) {
-    std::vector<char> buffer(buffer_size, '\0');
-    GetWindowTextA(control, buffer.data(), buffer_size);
-    return buffer.data();
+// A path or text edit: what a read through a buffer of TextEditLimit code-page-936 bytes and
+// its end sees.
+// TODO: cut with the code-page-936 counting helper of base/ once it is there; until then the
+// whole text.
+std::string path_text(HWND edit) {
+    return window_text(edit);
 }
 
 // A margin edit is on only while the position list before it shows an edge, never the centred
@@ -221,12 +228,14 @@ void enable_by_switches(const App& app) {
 
 } // namespace
 
-int create_main_controls(MainControls& controls, HINSTANCE instance, HWND main_window) {
-    for (const ControlSpec& c : Controls)
-        controls.*c.handle =
-            CreateWindowExA(c.client_edge ? WS_EX_CLIENTEDGE : 0, c.class_name, c.text,
-                            WS_CHILD | WS_VISIBLE | c.style, c.x, c.y, c.width, c.height,
-                            main_window, reinterpret_cast<HMENU>(INT_PTR(c.id)), instance, nullptr);
+int create_main_controls(MainControls& controls, HINSTANCE instance, HWND main_window, int dpi) {
+    for (const ControlSpec& c : Controls) {
+        const LayoutRect r = scale_rect(c.rect, dpi);
+        controls.*c.handle = CreateWindowExW(
+            c.client_edge ? WS_EX_CLIENTEDGE : 0, c.class_name, widen(c.text).c_str(),
+            WS_CHILD | WS_VISIBLE | c.style, r.x, r.y, r.width, r.height, main_window,
+            reinterpret_cast<HMENU>(INT_PTR(c.id)), instance, nullptr);
+    }
     fill_combo(controls.QualityCombo, quality_labels, 2);
     fill_combo(controls.RotateCombo, rotation_labels, 0);
     fill_combo(controls.TextOpacityCombo, opacity_labels, 0);
@@ -237,9 +246,18 @@ int create_main_controls(MainControls& controls, HINSTANCE instance, HWND main_w
     return 0;
 }
 
+void place_main_controls(const MainControls& controls, int dpi) {
+    for (const ControlSpec& c : Controls) {
+        const LayoutRect r = scale_rect(c.rect, dpi);
+        SetWindowPos(controls.*c.handle, nullptr, r.x, r.y, r.width, r.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 void add_combo_item(HWND combo, const char* text) {
-    if (SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)) == 0)
-        SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    const std::wstring item = widen(text);
+    if (SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())) == 0)
+        select(combo, 0);
 }
 
 void enable_text_watermark_group(const App& app, bool enable) {
@@ -251,7 +269,7 @@ void enable_image_watermark_group(const App& app, bool enable) {
 }
 
 bool is_checked(HWND check_box) {
-    return SendMessageA(check_box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(check_box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 FormSnapshot read_form(const App& app) {
@@ -260,10 +278,10 @@ FormSnapshot read_form(const App& app) {
         const HWND control = app.*c.handle;
         switch (c.read.kind) {
         case FormRead::PathText:
-            form.*c.read.text = control_text(control, TextEditLimit + 1);
+            form.*c.read.text = path_text(control);
             break;
         case FormRead::NumberText:
-            form.*c.read.text = control_text(control, NumericEditLimit + 1);
+            form.*c.read.text = number_text(control);
             break;
         case FormRead::Check:
             form.*c.read.checked = is_checked(control);
@@ -296,16 +314,16 @@ void show_settings(const App& app, const Settings& settings) {
     const FormSnapshot form = form_after_startup(settings);
     for (const ControlSpec& c : Controls)
         if (c.read.kind == FormRead::Check)
-            SendMessageA(app.*c.handle, BM_SETCHECK,
+            SendMessageW(app.*c.handle, BM_SETCHECK,
                          form.*c.read.checked ? BST_CHECKED : BST_UNCHECKED, 0);
         else if (c.read.kind == FormRead::Choice)
             select(app.*c.handle, form.*c.read.selection);
     set_number(app.WidthEdit, settings.width);
-    SetWindowTextA(app.TextEdit, settings.sy_text);
+    set_window_text(app.TextEdit, settings.sy_text);
     set_number(app.TextHorzEdit, settings.sy_text_w_value);
     set_number(app.TextVertEdit, settings.sy_text_h_value);
-    SetWindowTextA(app.FontEdit, font_description(settings.font).c_str());
-    SetWindowTextA(app.ImageEdit, settings.sy_image);
+    set_window_text(app.FontEdit, font_description(settings.font));
+    set_window_text(app.ImageEdit, settings.sy_image);
     set_number(app.ImageHorzEdit, settings.sy_image_w_value);
     set_number(app.ImageVertEdit, settings.sy_image_h_value);
     enable_by_switches(app);

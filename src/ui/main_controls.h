@@ -7,9 +7,12 @@
 #include "settings/settings.h"
 #include "ui/app.h"
 
-// Creates the 44 controls in their stacking order, fills the five lists and selects their
-// first choices. Sets no font and no check state.
-int create_main_controls(MainControls& controls, HINSTANCE instance, HWND main_window);
+// Creates the 44 controls in their stacking order, laid out for dpi, fills the five lists and
+// selects their first choices. Sets no font and no check state.
+int create_main_controls(MainControls& controls, HINSTANCE instance, HWND main_window, int dpi);
+
+// Lays the controls out anew for dpi.
+void place_main_controls(const MainControls& controls, int dpi);
 
 // Appends an entry to a drop-down list; the first entry is also selected.
 void add_combo_item(HWND combo, const char* text);

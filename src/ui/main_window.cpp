@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <commctrl.h>
+#include <utility>
 
 #include "core/captions.h"
 #include "net/web_page.h"
@@ -11,12 +12,13 @@
 #include "ui/main_controls.h"
 #include "ui/online_window.h"
 #include "ui/shell_link.h"
+#include "ui/window_helpers.h"
 #include "ui/window_texts.h"
 
 namespace {
 
 void show_about_box(const App& app) {
-    MessageBoxA(app.MainWindow, about_text().c_str(), AboutCaption, MB_ICONINFORMATION);
+    message_box(app.MainWindow, about_text(), AboutCaption, MB_ICONINFORMATION);
 }
 
 void on_menu_command(App& app, int id) {
@@ -92,7 +94,7 @@ void invalidate_banner(const App& app) {
 // The strip shows the current banner picture, or a placeholder until there is one.
 void paint_banner(const App& app) {
     invalidate_banner(app);
-    paint_banner_strip(app.BannerStatic, app.GuiFont, app.Banners);
+    paint_banner_strip(app.BannerStatic, app.GuiFont.get(), app.Banners);
 }
 
 // The strip's own paints draw the banner too: the static control of the common controls (with
@@ -105,7 +107,7 @@ LRESULT CALLBACK banner_static_proc(HWND window, UINT message, WPARAM wparam, LP
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-        paint_banner_strip(window, app.GuiFont, app.Banners);
+        paint_banner_strip(window, app.GuiFont.get(), app.Banners);
         return 0;
     default:
         return DefSubclassProc(window, message, wparam, lparam);
@@ -116,7 +118,21 @@ LRESULT on_ctl_color_static(const App& app, HWND window, WPARAM wparam, LPARAM l
     const HWND control = reinterpret_cast<HWND>(lparam);
     if ((control == app.FontEdit || control == app.ImageEdit) && IsWindowEnabled(control))
         return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-    return DefWindowProcA(window, WM_CTLCOLORSTATIC, wparam, lparam);
+    return DefWindowProcW(window, WM_CTLCOLORSTATIC, wparam, lparam);
+}
+
+// The main window is laid out and its font made anew for the display it moved to; every window
+// takes the size the system suggests for that display.
+void on_dpi_changed(App& app, HWND window, int dpi, LPARAM suggested) {
+    if (window == app.MainWindow) {
+        app.Dpi = dpi;
+        unique_font font = create_gui_font(dpi);
+        set_children_font(app.MainWindow, font.get());
+        set_window_font(app.LogEdit, font.get());
+        app.GuiFont = std::move(font); // the old one only now that no control holds it
+        place_main_controls(app, dpi);
+    }
+    move_to_suggested_rect(window, suggested);
 }
 
 LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -155,14 +171,17 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         }
         if (repaints_banner(app, window))
             paint_banner(app);
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     case WM_ERASEBKGND:
         // Every erase of the main window also repaints the strip over it.
         if (repaints_banner(app, window))
             invalidate_banner(app);
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     case WM_CTLCOLORSTATIC:
         return on_ctl_color_static(app, window, wparam, lparam);
+    case WM_DPICHANGED:
+        on_dpi_changed(app, window, LOWORD(wparam), lparam);
+        return 0;
     case WM_FOCUS_REQUEST:
         SetFocus(reinterpret_cast<HWND>(lparam));
         return 0;
@@ -173,7 +192,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         give_controls_back(app);
         return 0;
     default:
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     }
 }
 
@@ -184,17 +203,17 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     try {
         if (message == WM_NCCREATE)
-            attach_app(window, *reinterpret_cast<const CREATESTRUCTA*>(lparam));
+            attach_app(window, *reinterpret_cast<const CREATESTRUCTW*>(lparam));
         if (App* app = app_of(window))
             return dispatch(*app, window, message, wparam, lparam);
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     } catch (...) {
         return 0; // nothing unwinds into the system's message dispatch
     }
 }
 
 void exit_program(const App& app) {
-    if (batch_is_running(app) && MessageBoxA(app.MainWindow, "图片正在进行处理，确认要退出吗？",
+    if (batch_is_running(app) && message_box(app.MainWindow, "图片正在进行处理，确认要退出吗？",
                                              QuestionCaption, MB_ICONQUESTION | MB_YESNO) != IDYES)
         return;
     // At once: no settings saved, no window destroyed, a running batch stops where it is.

@@ -15,7 +15,7 @@ enum MenuId : int {
     ContextHelpMenu = 32775,
 };
 
-// Each window of the class is created with its App as creation data (CreateWindowExA's last
+// Each window of the class is created with its App as creation data (CreateWindowExW's last
 // argument).
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 

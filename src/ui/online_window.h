@@ -33,7 +33,7 @@ BannerRotation* start_online_services(HWND main_window, HWND banner_static);
 void paint_banner_strip(HWND banner_static, HFONT gui_font, const BannerRotation* banners);
 
 // The picture on show stretched over (0, 0, width, height), or while there is none (or no
-// rotation yet) the placeholder: a bordered 681 x 80 rectangle with "加载中...".
+// rotation yet) the placeholder: the rectangle bordered, with "加载中...".
 void draw_banner_strip(HDC dc, int width, int height, HFONT gui_font,
                        const BannerRotation* banners);
 

@@ -4,13 +4,14 @@
 #include "platform/ole_picture.h"
 #include "platform/win32_scopes.h"
 #include "ui/preview_geometry.h"
+#include "ui/window_geometry.h"
 #include "ui/window_helpers.h"
 
 HWND PreviewWindow;
 
 namespace {
 
-constexpr char PreviewClass[] = "Preview";
+constexpr wchar_t PreviewClass[] = L"Preview";
 constexpr int PictureSurfaceId = 38000;
 
 // What the window shows, owned by the window (its user data): made with it, deleted with it.
@@ -21,7 +22,7 @@ struct PreviewView {
 };
 
 PreviewView* view_of(HWND window) {
-    return reinterpret_cast<PreviewView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return reinterpret_cast<PreviewView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 void release_picture(PreviewView& view) {
@@ -33,7 +34,7 @@ void release_picture(PreviewView& view) {
 void load_preview_picture(PreviewView& view, const char* path) {
     release_picture(view);
     if (load_ole_picture(path, view.picture) == PictureLoad::undecodable) {
-        MessageBoxA(nullptr, "Call OleLoadPicture Fail", PictureErrorCaption, MB_OK);
+        message_box(nullptr, "Call OleLoadPicture Fail", PictureErrorCaption, MB_OK);
         return;
     }
     if (!view.picture)
@@ -173,7 +174,7 @@ void on_close(PreviewView& view) {
 LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     PreviewView* view = view_of(window);
     if (!view)
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     switch (message) {
     case WM_SIZE:
         on_size(*view);
@@ -190,9 +191,9 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         on_close(*view);
         return 0;
     case WM_NCDESTROY:
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         delete view;
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     case WM_HSCROLL:
         on_scroll(SB_HORZ, LOWORD(wparam));
         return 0;
@@ -202,28 +203,31 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_MOUSEWHEEL:
         on_mouse_wheel(GET_WHEEL_DELTA_WPARAM(wparam));
         return 0;
+    case WM_DPICHANGED:
+        move_to_suggested_rect(window, lparam);
+        return 0;
     default:
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     }
 }
 
 } // namespace
 
-HWND create_preview_window(HINSTANCE instance, HICON icon) {
+HWND create_preview_window(HINSTANCE instance, HICON icon, int dpi) {
     if (!register_window_class(instance, PreviewClass, preview_wnd_proc, icon, COLOR_WINDOW))
         return nullptr;
-    PreviewWindow = CreateWindowExA(0, PreviewClass, "预览",
+    PreviewWindow = CreateWindowExW(0, PreviewClass, L"预览",
                                     WS_OVERLAPPED | WS_HSCROLL | WS_VSCROLL | WS_SYSMENU |
                                         WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, 760, 580, nullptr, nullptr,
-                                    instance, nullptr);
+                                    CW_USEDEFAULT, CW_USEDEFAULT, scale_to_dpi(760, dpi),
+                                    scale_to_dpi(580, dpi), nullptr, nullptr, instance, nullptr);
     if (!PreviewWindow)
         return nullptr;
     auto* view = new PreviewView; // the window owns it from here on
-    view->surface = CreateWindowExA(
-        0, "static", "图片", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0, 2, 2, PreviewWindow,
+    view->surface = CreateWindowExW(
+        0, L"static", L"图片", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0, 2, 2, PreviewWindow,
         reinterpret_cast<HMENU>(INT_PTR(PictureSurfaceId)), instance, nullptr);
-    SetWindowLongPtrA(PreviewWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    SetWindowLongPtrW(PreviewWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
     return view->surface;
 }
 

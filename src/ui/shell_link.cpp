@@ -6,10 +6,12 @@
 #include <shobjidl.h>
 
 #include "base/program.h"
+#include "base/utf.h"
 #include "core/captions.h"
 #include "platform/file_system.h"
 #include "platform/win32_scopes.h"
 #include "ui/installation.h"
+#include "ui/window_helpers.h"
 
 namespace {
 
@@ -17,15 +19,12 @@ bool is_empty(const char* s) {
     return !s || !*s;
 }
 
-HRESULT save_link(IShellLinkA* link, const char* link_path) {
+HRESULT save_link(IShellLinkW* link, const char* link_path) {
     unique_com<IPersistFile> file;
     const HRESULT queried = link->QueryInterface(IID_IPersistFile, file.put());
     if (FAILED(queried))
         return queried;
-    wchar_t wide_path[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, link_path, -1, wide_path, MAX_PATH);
-    wide_path[MAX_PATH - 1] = 0;
-    return file->Save(wide_path, TRUE);
+    return file->Save(widen(link_path).c_str(), TRUE);
 }
 
 } // namespace
@@ -36,21 +35,21 @@ HRESULT create_shell_link(const char* target_path, const char* arguments, const 
     if (is_empty(target_path) || !arguments || is_empty(link_path) || !description ||
         show_command < 0 || !working_folder || !icon_path || icon_index < 0)
         return E_INVALIDARG;
-    unique_com<IShellLinkA> link;
+    unique_com<IShellLinkW> link;
     const HRESULT created = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                             IID_IShellLinkA, link.put());
+                                             IID_IShellLinkW, link.put());
     if (FAILED(created))
         return created;
-    link->SetPath(target_path);
-    link->SetArguments(arguments);
+    link->SetPath(widen(target_path).c_str());
+    link->SetArguments(widen(arguments).c_str());
     if (*description)
-        link->SetDescription(description);
+        link->SetDescription(widen(description).c_str());
     if (show_command != 0)
         link->SetShowCmd(show_command);
     if (*working_folder)
-        link->SetWorkingDirectory(working_folder);
+        link->SetWorkingDirectory(widen(working_folder).c_str());
     if (*icon_path)
-        link->SetIconLocation(icon_path, icon_index);
+        link->SetIconLocation(widen(icon_path).c_str(), icon_index);
     return save_link(link.get(), link_path);
 }
 
@@ -64,6 +63,6 @@ void create_desktop_shortcut(HWND main_window) {
     const ComScope com;
     if (SUCCEEDED(create_shell_link(program.c_str(), "", link_path.c_str(), "", SW_SHOW,
                                     ProgramFolder.c_str(), program.c_str(), 0)))
-        MessageBoxA(main_window, "在桌面上成功创建了一个快捷方式", NoticeCaption,
+        message_box(main_window, "在桌面上成功创建了一个快捷方式", NoticeCaption,
                     MB_ICONINFORMATION);
 }

@@ -1,12 +1,21 @@
 #include "ui/window_geometry.h"
 
-int client_height_correction(int height, int client_bottom) {
-    return height - client_bottom - 44;
+int scale_to_dpi(int value, int dpi) {
+    const long long product = static_cast<long long>(value) * dpi;
+    const long long half = product < 0 ? -LayoutDpi / 2 : LayoutDpi / 2;
+    return static_cast<int>((product + half) / LayoutDpi); // division truncates towards zero
+}
+
+LayoutRect scale_rect(const LayoutRect& rect, int dpi) {
+    const int left = scale_to_dpi(rect.x, dpi), top = scale_to_dpi(rect.y, dpi);
+    return {left, top, scale_to_dpi(rect.x + rect.width, dpi) - left,
+            scale_to_dpi(rect.y + rect.height, dpi) - top};
 }
 
 ScreenPoint centered_position(int screen_width, int maximized_height, int client_width,
-                              int client_height) {
-    return {(screen_width - client_width) / 2, (maximized_height - client_height) / 2 - 26};
+                              int client_height, int dpi) {
+    return {(screen_width - client_width) / 2,
+            (maximized_height - client_height) / 2 - scale_to_dpi(26, dpi)};
 }
 
 int gui_font_height(int stock_height, int dpi) {

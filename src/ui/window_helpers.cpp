@@ -2,62 +2,105 @@
 
 #include <commctrl.h>
 
-#include "platform/unique_handle.h"
+#include "base/utf.h"
 #include "platform/win32_scopes.h"
 #include "ui/window_geometry.h"
 
-int fit_client_height(HWND window, int width, int height) {
+void set_window_text(HWND window, std::string_view text) {
+    SetWindowTextW(window, widen(text).c_str());
+}
+
+std::string window_text(HWND window) {
+    return window_text(window, GetWindowTextLengthW(window) + 1);
+}
+
+std::string window_text(HWND window, int buffer_size) {
+    std::wstring text(buffer_size, L'\0');
+    text.resize(GetWindowTextW(window, text.data(), buffer_size));
+    return narrow(text);
+}
+
+int message_box(HWND owner, std::string_view text, std::string_view caption, UINT style) {
+    return MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), style);
+}
+
+namespace {
+
+int desktop_dpi() {
+    const WindowDC desktop(nullptr);
+    return GetDeviceCaps(desktop.get(), LOGPIXELSX);
+}
+
+} // namespace
+
+// GetDpiForWindow came with Windows 10 (1607), so it is looked up, not imported.
+int window_dpi(HWND window) {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpi_for_window = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const int dpi = dpi_for_window ? static_cast<int>(dpi_for_window(window)) : 0;
+    return dpi > 0 ? dpi : desktop_dpi();
+}
+
+// The outer size first, since the menu bar's height may follow the width; then the height
+// again, by what the client area lacks.
+int fit_client_height(HWND window, int width, int height, int dpi) {
+    const int outer_width = scale_to_dpi(width, dpi), outer_height = scale_to_dpi(height, dpi);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    if (outer.right - outer.left != outer_width || outer.bottom - outer.top != outer_height)
+        SetWindowPos(window, nullptr, 0, 0, outer_width, outer_height, SWP_NOMOVE | SWP_NOZORDER);
     RECT client;
     GetClientRect(window, &client);
-    const int correction = client_height_correction(height, client.bottom);
+    const int correction = scale_to_dpi(height - 44, dpi) - client.bottom;
     if (correction != 0)
-        SetWindowPos(window, nullptr, 0, 0, width, height + correction, SWP_NOMOVE | SWP_NOZORDER);
+        SetWindowPos(window, nullptr, 0, 0, outer_width, outer_height + correction,
+                     SWP_NOMOVE | SWP_NOZORDER);
     return correction;
 }
 
-void center_on_screen(HWND window) {
+void center_on_screen(HWND window, int dpi) {
     RECT client;
     GetClientRect(window, &client);
     const ScreenPoint p =
         centered_position(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYMAXIMIZED),
-                          client.right, client.bottom);
+                          client.right, client.bottom, dpi);
     SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void set_layered_color_key(HWND window, COLORREF key, int alpha, DWORD flags) {
-    const unique_module user32(LoadLibraryA("User32.DLL"));
-    if (!user32)
-        return;
-    SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
-    using SetAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-    const auto set_attributes = reinterpret_cast<SetAttributes>(
-        reinterpret_cast<void*>(GetProcAddress(user32.get(), "SetLayeredWindowAttributes")));
-    if (set_attributes)
-        set_attributes(window, key, static_cast<BYTE>(alpha), flags);
+    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(window, key, static_cast<BYTE>(alpha), flags);
 }
 
-HFONT create_gui_font() {
-    LOGFONTA font{};
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-    lstrcpynA(font.lfFaceName, "宋体", LF_FACESIZE);
+// The stock font comes at the desktop's DPI: its height in the 96-DPI layout is scaled to the
+// window's like every other length.
+unique_font create_gui_font(int dpi) {
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    lstrcpynW(font.lfFaceName, L"宋体", LF_FACESIZE);
     font.lfWeight = FW_NORMAL;
-    const WindowDC desktop(GetDesktopWindow());
-    font.lfHeight = gui_font_height(font.lfHeight, GetDeviceCaps(desktop.get(), LOGPIXELSX));
-    return CreateFontIndirectA(&font);
+    font.lfHeight = scale_to_dpi(gui_font_height(font.lfHeight, desktop_dpi()), dpi);
+    return unique_font(CreateFontIndirectW(&font));
 }
 
 void set_window_font(HWND window, HFONT font) {
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 namespace {
+
+// Win32 calls back with its own calling convention, so these cannot be lambdas.
+BOOL CALLBACK set_child_font(HWND child, LPARAM font) {
+    set_window_font(child, reinterpret_cast<HFONT>(font));
+    return TRUE;
+}
 
 struct ChildSwitch {
     HWND spared;
     BOOL enable;
 };
 
-// Win32 calls back with its own calling convention, so this cannot be a lambda.
 BOOL CALLBACK switch_child(HWND child, LPARAM data) {
     const auto* change = reinterpret_cast<const ChildSwitch*>(data);
     if (child != change->spared)
@@ -67,6 +110,10 @@ BOOL CALLBACK switch_child(HWND child, LPARAM data) {
 
 } // namespace
 
+void set_children_font(HWND parent, HFONT font) {
+    EnumChildWindows(parent, set_child_font, reinterpret_cast<LPARAM>(font));
+}
+
 void enable_children_except(HWND parent, HWND spared, bool enable) {
     ChildSwitch change{spared, enable};
     EnumChildWindows(parent, switch_child, reinterpret_cast<LPARAM>(&change));
@@ -74,23 +121,33 @@ void enable_children_except(HWND parent, HWND spared, bool enable) {
 
 void set_progress_range(HWND progress_bar, int maximum) {
     if (maximum > 0xFFFF)
-        SendMessageA(progress_bar, PBM_SETRANGE32, 0, maximum);
+        SendMessageW(progress_bar, PBM_SETRANGE32, 0, maximum);
     else
-        SendMessageA(progress_bar, PBM_SETRANGE, 0, MAKELPARAM(0, maximum));
+        SendMessageW(progress_bar, PBM_SETRANGE, 0, MAKELPARAM(0, maximum));
 }
 
-bool register_window_class(HINSTANCE instance, const char* name, WNDPROC procedure, HICON icon,
+bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon,
                            int background_colour) {
-    WNDCLASSEXA window_class{};
+    WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;
     window_class.hIcon = icon;
     window_class.hIconSm = icon;
-    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    window_class.hCursor = system_cursor(IDC_ARROW);
     window_class.hbrBackground =
         reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background_colour + 1));
     window_class.lpszClassName = name;
-    return RegisterClassExA(&window_class) != 0;
+    return RegisterClassExW(&window_class) != 0;
+}
+
+HCURSOR system_cursor(LPCSTR id) {
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(id)));
+}
+
+void move_to_suggested_rect(HWND window, LPARAM suggested) {
+    const RECT& r = *reinterpret_cast<const RECT*>(suggested);
+    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,22 +1,45 @@
-// Small window operations that start-up and the main window share.
+// Small window operations that start-up and the main window share, and the program's text
+// (UTF-8) in and out of windows, which hold UTF-16.
 #pragma once
+#include <string>
+#include <string_view>
+
 #include <windows.h>
 
-// Corrects the window's outer height so that its client area is height - 44 pixels high;
-// returns the change (0 when none was needed).
-int fit_client_height(HWND window, int width, int height);
+#include "platform/unique_handle.h"
 
-void center_on_screen(HWND window);
+void set_window_text(HWND window, std::string_view text);
 
-// Makes the window layered with the given colour key; SetLayeredWindowAttributes is looked
-// up at run time, since older systems lack it.
+// The window's whole text.
+std::string window_text(HWND window);
+
+// The window's text as a read through a buffer of buffer_size UTF-16 units sees it.
+std::string window_text(HWND window, int buffer_size);
+
+int message_box(HWND owner, std::string_view text, std::string_view caption, UINT style);
+
+// The DPI of the window's monitor; the desktop's where the system has no DPI per window
+// (Windows 7, or a program the system scales itself).
+int window_dpi(HWND window);
+
+// Sizes the window to width x height of the 96-DPI layout at dpi, then corrects its outer
+// height so that its client area is height - 44 of that layout high; returns the correction
+// (0 when none was needed).
+int fit_client_height(HWND window, int width, int height, int dpi);
+
+void center_on_screen(HWND window, int dpi);
+
+// Makes the window layered with the given colour key.
 void set_layered_color_key(HWND window, COLORREF key, int alpha, DWORD flags);
 
-// The interface font: "宋体" at the stock GUI font's height, scaled for the display.
-HFONT create_gui_font();
+// The interface font at dpi: "宋体" at the stock GUI font's height, scaled for the display.
+unique_font create_gui_font(int dpi);
 
 // Gives the window the font and redraws it.
 void set_window_font(HWND window, HFONT font);
+
+// Gives every child of parent the font.
+void set_children_font(HWND parent, HFONT font);
 
 // Enables or disables every child of parent except one.
 void enable_children_except(HWND parent, HWND spared, bool enable);
@@ -27,5 +50,11 @@ void set_progress_range(HWND progress_bar, int maximum);
 
 // Registers a window class with the styles every window of the program has (redrawn when
 // sized, double clicks), the arrow pointer and icon as its large and small icon.
-bool register_window_class(HINSTANCE instance, const char* name, WNDPROC procedure, HICON icon,
+bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon,
                            int background_colour);
+
+// The system's pointer IDC_...: a number, alike for the narrow and the wide call.
+HCURSOR system_cursor(LPCSTR id);
+
+// Moves a window to the rectangle that WM_DPICHANGED suggests (its lParam).
+void move_to_suggested_rect(HWND window, LPARAM suggested);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "base/utf.h"
 #include "settings/config_file.h"
 #include "ui/log_window.h"
 #include "ui/main_controls.h"
@@ -25,11 +26,11 @@ UINT icon_style(MessageIcon icon) {
 } // namespace
 
 void WindowBatchHost::show_message(const char* text, const char* caption, MessageIcon icon) {
-    MessageBoxA(app_.MainWindow, text, caption, icon_style(icon));
+    message_box(app_.MainWindow, text, caption, icon_style(icon));
 }
 
 bool WindowBatchHost::ask_yes_no(const char* text, const char* caption) {
-    return MessageBoxA(app_.MainWindow, text, caption, MB_ICONQUESTION | MB_YESNO) == IDYES;
+    return message_box(app_.MainWindow, text, caption, MB_ICONQUESTION | MB_YESNO) == IDYES;
 }
 
 void WindowBatchHost::set_progress_range(int maximum) {
@@ -37,7 +38,7 @@ void WindowBatchHost::set_progress_range(int maximum) {
 }
 
 void WindowBatchHost::set_progress_position(int position) {
-    SendMessageA(app_.ProgressBar, PBM_SETPOS, position, 0);
+    SendMessageW(app_.ProgressBar, PBM_SETPOS, position, 0);
 }
 
 void WindowBatchHost::append_log_line(const char* line) {
@@ -51,22 +52,22 @@ void WindowBatchHost::save_settings(const Settings& checked) {
 
 void WindowBatchHost::offer_target_folder(const char* question, const char* folder) {
     if (ask_yes_no(question, CompletionCaption))
-        ShellExecuteA(nullptr, "open", folder, nullptr, nullptr, SW_SHOW);
+        ShellExecuteW(nullptr, L"open", widen(folder).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 // The worker hands its record over while the main thread waits in the sent message, so the
 // main thread copies it before the worker goes on.
 void WindowBatchHost::hand_back_settings(const Settings& checked) {
-    SendMessageA(app_.MainWindow, WM_SETTINGS_BACK, 0, reinterpret_cast<LPARAM>(&checked));
+    SendMessageW(app_.MainWindow, WM_SETTINGS_BACK, 0, reinterpret_cast<LPARAM>(&checked));
 }
 
 void WindowBatchHost::restore_controls() {
-    SendMessageA(app_.MainWindow, WM_RESTORE_CONTROLS, 0, 0);
+    SendMessageW(app_.MainWindow, WM_RESTORE_CONTROLS, 0, 0);
 }
 
 // A worker cannot set the focus on the main thread's controls itself; on the main thread the
 // request is answered at once.
 void WindowBatchHost::request_focus(FormControl control) {
-    SendMessageA(app_.MainWindow, WM_FOCUS_REQUEST, 0,
+    SendMessageW(app_.MainWindow, WM_FOCUS_REQUEST, 0,
                  reinterpret_cast<LPARAM>(control_of(app_, control)));
 }

@@ -4,9 +4,11 @@
 // screenshot. Words are separated by spaces; "..." holds spaces and the escapes \n \r \" \\.
 // $WORK, $PROGRAM and $DESKTOP stand for those folders. A TARGET is a control of the main window
 // by its name (Controls below) or a window of the program by its caption.
+//   locale LOCALE               first line: run in a Wine prefix of that locale (e2e-scenario)
 //   program loopback            the tests' build, whose web site is this driver's, on 127.0.0.1
 //   make PATH RECIPE            a picture, made before the driver runs (scripts/e2e-scenario)
 //   folder PATH | write PATH TEXT | move FROM TO
+//   write-cp936 PATH TEXT       TEXT written in code page 936, as config.dat is stored
 //   copies PATH N               N copies of the file beside it, named "1 NAME" to "N NAME"
 //   serve PATH TEXT             the site answers PATH with TEXT
 //   banner PICTURE LINK TIME    the site lists and serves a banner
@@ -41,6 +43,7 @@
 #include "net/test_site.h"
 #include "platform/file_io.h"
 #include "platform/library_path.h"
+#include "base/encoding.h"
 #include "base/utf.h"
 #include "platform/file_system.h"
 #include "support/win32_support.h"
@@ -72,6 +75,7 @@ struct {
     std::unique_ptr<TestSite> site;
 } S;
 
+// The program's texts as it holds them, in UTF-16, compared as UTF-8 with the scenario's.
 std::string text_of(HWND window) {
     std::wstring text(1024, L'\0');
     DWORD_PTR length = 0;
@@ -94,10 +98,10 @@ std::vector<HWND> program_windows() {
 
 // Where the main window's progress bar stands; -1 while there is none to ask.
 int progress_position() {
-    const HWND window = FindWindowA("CodeBlocksWindowsApp", "Ombrel");
-    const HWND bar = window ? FindWindowExA(window, nullptr, PROGRESS_CLASSA, nullptr) : nullptr;
+    const HWND window = FindWindowW(L"CodeBlocksWindowsApp", L"Ombrel");
+    const HWND bar = window ? FindWindowExW(window, nullptr, PROGRESS_CLASSW, nullptr) : nullptr;
     DWORD_PTR position = 0;
-    if (!bar || !SendMessageTimeoutA(bar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 1000, &position))
+    if (!bar || !SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 1000, &position))
         return -1;
     return int(position);
 }
@@ -138,11 +142,11 @@ HWND target(const std::string& name) {
 std::vector<HWND> dialogs(int child_id, bool message_box = false) {
     std::vector<HWND> found;
     for (HWND w : program_windows()) {
-        char name[8] = {};
-        GetClassNameA(w, name, sizeof name);
-        if (IsWindowVisible(w) && std::string(name) == "#32770" && GetDlgItem(w, child_id) &&
-            (!message_box || (!FindWindowExA(w, nullptr, "ComboBox", nullptr) &&
-                              !FindWindowExA(w, nullptr, "SysTreeView32", nullptr))))
+        wchar_t name[8] = {};
+        GetClassNameW(w, name, std::size(name));
+        if (IsWindowVisible(w) && std::wstring(name) == L"#32770" && GetDlgItem(w, child_id) &&
+            (!message_box || (!FindWindowExW(w, nullptr, L"ComboBox", nullptr) &&
+                              !FindWindowExW(w, nullptr, L"SysTreeView32", nullptr))))
             found.push_back(w);
     }
     return found;
@@ -154,7 +158,7 @@ HWND wait_dialog(int child_id, const std::string& what) {
 }
 
 void press(HWND dialog, int button) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  LPARAM(GetDlgItem(dialog, button)));
     wait_until([&] { return !IsWindowVisible(dialog); }, "the dialog to close");
 }
@@ -240,11 +244,11 @@ void click_middle(HWND window) {
 // started. A Shift press goes first: the first key a window of the program gets sets up its input
 // context and yields no character.
 void xdotool(const std::string& arguments) {
-    std::string command = "xdotool key shift " + arguments;
-    STARTUPINFOA startup{};
+    std::wstring command = widen("xdotool key shift " + arguments);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION typist{};
-    check(CreateProcessA("Z:\\usr\\bin\\xdotool", &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+    check(CreateProcessW(L"Z:\\usr\\bin\\xdotool", &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                          nullptr, &startup, &typist),
           "cannot start xdotool");
     // Wine starts a Unix program without handles to wait for or close: the steps after this one
@@ -278,8 +282,8 @@ void choose_entry(HWND list, const std::string& entry) {
     const std::wstring wide = widen(entry);
     const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(wide.c_str()));
     check(index >= 0, "no entry " + entry);
-    SendMessageA(list, CB_SETCURSEL, index, 0);
-    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+    SendMessageW(list, CB_SETCURSEL, index, 0);
+    SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
                  LPARAM(list));
 }
 
@@ -289,7 +293,7 @@ void expect_pages(const Args& a) {
     for (std::size_t i = 1; i < a.size(); ++i)
         expected += (a[i][0] == '/' ? "http://" + S.site_host + a[i] : a[i]) + "\n";
     wait_until([&] { return read_file((S.work + "\\pages.log").c_str()) == expected; },
-             "the pages " + expected);
+               "the pages " + expected);
 }
 
 // The recording browser beside the driver, registered in the test prefix for .html files and
@@ -301,10 +305,9 @@ void register_browser() {
                                             {"Ombrel.TestPage\\shell\\open\\command", command},
                                             {"http\\shell\\open\\command", command},
                                             {"https\\shell\\open\\command", command}})
-        check(!RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(),
-                            DWORD(value.size())),
+        check(!RegSetValueW(HKEY_CLASSES_ROOT, widen(key).c_str(), REG_SZ, widen(value).c_str(), 0),
               "cannot register the recording browser");
-    SetEnvironmentVariableA("OMBREL_BROWSER_LOG", (S.work + "\\pages.log").c_str());
+    SetEnvironmentVariableW(L"OMBREL_BROWSER_LOG", widen(S.work + "\\pages.log").c_str());
 }
 
 void serve(const std::string& path, const std::string& body) {
@@ -316,26 +319,33 @@ void serve(const std::string& path, const std::string& body) {
 // What a step waits for a TARGET to show.
 const std::map<std::string, std::function<std::string(HWND)>> States = {
     {"text", text_of},
-    {"checked", [](HWND w) { return SendMessageA(w, BM_GETCHECK, 0, 0) ? "yes" : "no"; }},
+    {"checked", [](HWND w) { return SendMessageW(w, BM_GETCHECK, 0, 0) ? "yes" : "no"; }},
     {"enabled", [](HWND w) { return IsWindowEnabled(w) ? "yes" : "no"; }},
     {"shown", [](HWND w) { return IsWindowVisible(w) ? "yes" : "no"; }},
 };
 
 using Step = std::function<void(const Args&)>;
 const std::map<std::string, Step> Steps = {
+    {"locale", [](const Args&) {}},
     {"program", [](const Args&) { S.site_host = "127.0.0.1"; }},
     {"make", [](const Args&) {}},
     {"folder",
      [](const Args& a) { check(make_directories(a[1]), a[1]); }},
     {"write", [](const Args& a) { check(write_file(a[1].c_str(), a[2]), "cannot write " + a[1]); }},
+    {"write-cp936",
+     [](const Args& a) { check(write_file(a[1].c_str(), utf8_to_gbk(a[2])), "cannot write " + a[1]); }},
     {"move",
-     [](const Args& a) { check(MoveFileW(widen(a[1]).c_str(), widen(a[2]).c_str()), "cannot move " + a[1]); }},
+     [](const Args& a) {
+         check(MoveFileW(widen(a[1]).c_str(), widen(a[2]).c_str()), "cannot move " + a[1]);
+     }},
     {"copies",
      [](const Args& a) {
          const std::size_t name = a[1].rfind('\\') + 1;
          for (int n = 1; n <= std::stoi(a[2]); ++n) {
-             const std::string copy = a[1].substr(0, name) + std::to_string(n) + " " + a[1].substr(name);
-             check(CopyFileW(widen(a[1]).c_str(), widen(copy).c_str(), FALSE), "cannot copy " + a[1]);
+             const std::string copy =
+                 a[1].substr(0, name) + std::to_string(n) + " " + a[1].substr(name);
+             check(CopyFileW(widen(a[1]).c_str(), widen(copy).c_str(), FALSE),
+                   "cannot copy " + a[1]);
          }
      }},
     {"serve", [](const Args& a) { serve(a[1], a[2]); }},
@@ -351,16 +361,17 @@ const std::map<std::string, Step> Steps = {
     {"launch", [](const Args& a) { launch(a.size() > 1 ? a[1] : S.program); }},
     {"ready", [](const Args&) { ready(); }},
     {"start", [](const Args&) { launch(S.program), ready(); }},
-    {"set", [](const Args& a) { SendMessageW(target(a[1]), WM_SETTEXT, 0, LPARAM(widen(a[2]).c_str())); }},
+    {"set",
+     [](const Args& a) { SendMessageW(target(a[1]), WM_SETTEXT, 0, LPARAM(widen(a[2]).c_str())); }},
     {"check",
      [](const Args& a) {
-         if (!SendMessageA(target(a[1]), BM_GETCHECK, 0, 0))
-             SendMessageA(target(a[1]), BM_CLICK, 0, 0);
+         if (!SendMessageW(target(a[1]), BM_GETCHECK, 0, 0))
+             SendMessageW(target(a[1]), BM_CLICK, 0, 0);
      }},
     {"choose", [](const Args& a) { choose_entry(target(a[1]), a[2]); }},
-    {"click", [](const Args& a) { PostMessageA(target(a[1]), BM_CLICK, 0, 0); }},
-    {"menu", [](const Args& a) { PostMessageA(target("Ombrel"), WM_COMMAND, std::stoi(a[1]), 0); }},
-    {"close", [](const Args& a) { PostMessageA(target(a[1]), WM_CLOSE, 0, 0); }},
+    {"click", [](const Args& a) { PostMessageW(target(a[1]), BM_CLICK, 0, 0); }},
+    {"menu", [](const Args& a) { PostMessageW(target("Ombrel"), WM_COMMAND, std::stoi(a[1]), 0); }},
+    {"close", [](const Args& a) { PostMessageW(target(a[1]), WM_CLOSE, 0, 0); }},
     {"box",
      [](const Args& a) {
          HWND box = nullptr;
@@ -396,11 +407,11 @@ const std::map<std::string, Step> Steps = {
     {"browse",
      [](const Args&) {
          const HWND browser = wait_dialog(IDOK, "the folder browser");
-         const HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
-         wait_until([&] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0) != 0; },
-                  "the tree");
-         SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
-                      SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+         const HWND tree = FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
+         wait_until([&] { return SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0) != 0; },
+                    "the tree");
+         SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET,
+                      SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
          wait_until([&] { return IsWindowEnabled(GetDlgItem(browser, IDOK)); }, "OK to be enabled");
          press(browser, IDOK);
      }},
@@ -440,7 +451,7 @@ const std::map<std::string, Step> Steps = {
      [](const Args& a) {
          const POINT at = middle(target(a[1]), std::stoi(a[2]), std::stoi(a[3]));
          wait_until([&] { return near_colour(screen_pixel(at), colour(a[4])); },
-                  a[1] + " to show " + a[4]);
+                    a[1] + " to show " + a[4]);
      }},
     {"help",
      [](const Args& a) {
@@ -466,7 +477,7 @@ const std::map<std::string, Step> Steps = {
     {"pages", expect_pages},
     {"log",
      [](const Args& a) {
-         const HWND log = FindWindowExA(target("处理日志"), nullptr, "Edit", nullptr);
+         const HWND log = FindWindowExW(target("处理日志"), nullptr, L"Edit", nullptr);
          wait_until([&] { return text_of(log) == a[1]; }, "the log \"" + a[1] + "\"");
      }},
     {"screenshot", [](const Args&) { save_screenshot(); }},
@@ -488,7 +499,7 @@ void play(const Args& a) {
         std::string seen;
         try {
             wait_until([&] { return (seen = state->second(target(a[1]))) == a[2]; },
-                     a[1] + " " + a[0] + ": \"" + a[2] + "\"");
+                       a[1] + " " + a[0] + ": \"" + a[2] + "\"");
         } catch (const CheckFailure& failure) {
             throw CheckFailure(failure.what() + (" (it shows \"" + seen + "\")"));
         }
@@ -531,14 +542,16 @@ Args words_of(const std::string& line) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+// The arguments come as UTF-16, whatever the system's code page: the program's folder has a
+// Chinese name.
+int wmain(int argc, wchar_t** argv) {
     check(argc == 5, "usage: driver SCENARIO WORK PROGRAM SCREENSHOT");
-    S.work = argv[2], S.program = argv[3], S.screenshot = argv[4];
-    const std::string text = read_file(argv[1]).value_or("");
+    S.work = narrow(argv[2]), S.program = narrow(argv[3]), S.screenshot = narrow(argv[4]);
+    const std::string scenario = narrow(argv[1]), text = read_file(scenario.c_str()).value_or("");
     int number = 0;
     bool passed = false;
     try {
-        check(!text.empty(), std::string("cannot read the scenario ") + argv[1]);
+        check(!text.empty(), "cannot read the scenario " + scenario);
         register_browser();
         for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
             end = std::min(text.find('\n', start), text.size());

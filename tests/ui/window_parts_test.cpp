@@ -48,7 +48,7 @@ void scroll(UINT message, int request, int times = 1) {
 // An orange picture of 2000 x 1500 in its black one-pixel frame, larger than the window: lines,
 // pages and the wheel move it, up to the frame's far lines at the last row and column.
 void a_large_picture_scrolls_to_its_frame() {
-    check(create_preview_window(GetModuleHandleA(nullptr), nullptr), "no preview window");
+    check(create_preview_window(GetModuleHandleW(nullptr), nullptr, 96), "no preview window");
     show_preview(test_picture_path("large.jpg").c_str());
     ShowWindow(PreviewWindow, SW_RESTORE);
     SetWindowPos(PreviewWindow, nullptr, 0, 0, 800, 600, SWP_NOZORDER);
