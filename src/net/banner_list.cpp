@@ -1,5 +1,6 @@
 #include "net/banner_list.h"
 
+#include "base/encoding.h"
 #include "base/text.h"
 
 namespace {
@@ -17,16 +18,6 @@ std::vector<std::string_view> list_tokens(std::string_view body) {
     return tokens;
 }
 
-// The site's list is code page 936, as the site writes it.
-bool is_gbk_lead_byte(unsigned char b) {
-    return b >= 0x81 && b <= 0xFE;
-}
-
-bool is_gbk_trail_byte(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b >= 0x40 && b != 0x7f;
-}
-
 // Windows opens a device for these names, with or without an extension.
 bool is_device_name(std::string_view name) {
     std::string stem(name.substr(0, name.find('.')));
@@ -42,13 +33,11 @@ bool is_device_name(std::string_view name) {
 bool is_plain_file_name(std::string_view name) {
     if (name.empty() || name.back() == '.' || name.back() == ' ' || is_device_name(name))
         return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto b = static_cast<unsigned char>(name[i]);
+    // In UTF-8 no byte of a character beyond ASCII is a colon or a backslash.
+    for (const char c : name) {
+        const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7f || b == ':' || b == '\\')
             return false;
-        // A trail byte may be 0x5C, which is then part of a Chinese character, not a backslash.
-        if (is_gbk_lead_byte(b) && i + 1 < name.size() && is_gbk_trail_byte(name[i + 1]))
-            ++i;
     }
     return true;
 }
@@ -60,8 +49,10 @@ int list_number(std::string_view token) {
 
 } // namespace
 
+// The site writes its list in code page 936; the program's text is UTF-8.
 std::vector<BannerListEntry> parse_banner_list(std::string_view body) {
-    const std::vector<std::string_view> tokens = list_tokens(body);
+    const std::string text = gbk_to_utf8(std::string(body));
+    const std::vector<std::string_view> tokens = list_tokens(text);
     std::vector<BannerListEntry> entries;
     for (std::size_t i = 0; i + 4 <= tokens.size(); i += 4)
         entries.push_back({std::string(tokens[i]), list_number(tokens[i + 1]),
@@ -70,8 +61,8 @@ std::vector<BannerListEntry> parse_banner_list(std::string_view body) {
 }
 
 std::optional<std::string> banner_file_name(const BannerListEntry& entry) {
-    if (entry.size <= 0 || entry.image_url.size() > MaxBannerImageUrl ||
-        entry.link.size() > MaxBannerLink)
+    if (entry.size <= 0 || cp936_length(entry.image_url) > MaxBannerImageUrl ||
+        cp936_length(entry.link) > MaxBannerLink)
         return std::nullopt;
     const std::size_t last_slash = entry.image_url.rfind('/');
     if (last_slash == std::string::npos)

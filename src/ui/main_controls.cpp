@@ -192,10 +192,8 @@ std::string number_text(HWND edit) {
 
 // A path or text edit: what a read through a buffer of TextEditLimit code-page-936 bytes and
 // its end sees.
-// TODO: cut with the code-page-936 counting helper of base/ once it is there; until then the
-// whole text.
 std::string path_text(HWND edit) {
-    return window_text(edit);
+    return as_text_edit_reads(window_text(edit));
 }
 
 // A margin edit is on only while the position list before it shows an edge, never the centred

@@ -53,7 +53,11 @@ BannerListEntry entry(std::string url, int size = 100, std::string link = "http:
 
 // The stored name is the text after the last '/', and only a plain file name is stored.
 void only_safe_banners_are_stored() {
-    check_equal(*banner_file_name(entry("http://i/d/\xE0\x5C.jpg")), "\xE0\x5C.jpg", "0x5C trail");
+    // The list's code page 936: a character whose second byte is 0x5C is no backslash.
+    const auto listed =
+        parse_banner_list("http://i/d/\xE0\x5C.jpg\r\n100\r\nhttp://a/\r\n5000\r\n");
+    check_equal(banner_file_name(listed.at(0)).value_or("refused"), std::string(u8"\u90F3.jpg"),
+                "0x5C trail");
     check(banner_file_name(entry("http://i/" + std::string(118, 'a'))).has_value(), "127 bytes");
     check(banner_file_name(entry("http://i/a.jpg", 1, std::string(255, 'l'))).has_value(),
           "a link of 255 bytes");
@@ -64,7 +68,7 @@ void only_safe_banners_are_stored() {
         entry("http://i/.."),
         entry("http://i/..\\..\\ombrel.exe"),
         entry("http://i/C:evil.jpg"),
-        entry("http://i/\x81:x"),
+        entry(u8"http://i/\u4E2D:x"),
         entry("http://i/a\x01.jpg"),
         entry("http://i/a.jpg."),
         entry("http://i/a.jpg "),
