@@ -33,16 +33,7 @@ std::string special_folder_path(int csidl) {
 }
 
 std::string full_path(const std::string& path) {
-    const std::wstring wide = widen(path);
-    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
-        return path;
-    std::wstring full(size, L'\0');
-    const DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
-    if (length == 0 || length >= size)
-        return path;
-    full.resize(length);
-    return narrow(full);
+    return narrow(full_wide_path(widen(path)));
 }
 
 // A path that starts at a root (\\server, \\, /) or names a drive is not relative to a folder.

@@ -19,9 +19,11 @@ bool is_unc(const std::wstring& path) {
            path[2] != L'.';
 }
 
+} // namespace
+
 // A \\?\ path is taken as it is: the system no longer resolves "..", "/" or doubled separators
 // in it, so that is done here first.
-std::wstring plain(const std::wstring& path) {
+std::wstring full_wide_path(const std::wstring& path) {
     const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (size == 0)
         return path;
@@ -33,14 +35,12 @@ std::wstring plain(const std::wstring& path) {
     return full;
 }
 
-} // namespace
-
 std::wstring wide_path(const std::string& path) {
     const std::wstring wide = widen(path);
     if (names_drive(wide))
-        return L"\\\\?\\" + plain(wide);
+        return L"\\\\?\\" + full_wide_path(wide);
     if (is_unc(wide)) {
-        const std::wstring full = plain(wide);
+        const std::wstring full = full_wide_path(wide);
         return is_unc(full) ? L"\\\\?\\UNC\\" + full.substr(2) : full;
     }
     return wide;

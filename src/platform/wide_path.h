@@ -6,3 +6,7 @@
 // doubled separators resolved) and given the \\?\ or \\?\UNC\ prefix, which lifts the system's
 // 260-character limit; a relative path stays relative to the current directory.
 std::wstring wide_path(const std::string& path);
+
+// path made absolute against the current directory, as the system resolves it (., .. and /);
+// path as it is when the system cannot.
+std::wstring full_wide_path(const std::wstring& path);
