@@ -22,22 +22,28 @@ struct FileHead {
 };
 
 // Nothing for a file that is missing, cannot be read or is no raster image the program takes.
-std::optional<FileHead> read_head(const std::string& contents) {
+std::optional<FileHead> read_head(const std::string& path) {
+    const std::optional<std::string> start = read_file_start(path, image_signature_length);
+    if (!start)
+        return std::nullopt;
     FileHead head;
-    head.length = std::min(contents.size(), sizeof head.bytes);
-    std::memcpy(head.bytes, contents.data(), head.length);
+    head.length = start->size();
+    std::memcpy(head.bytes, start->data(), head.length);
     head.coder = coder_for_signature(head.bytes, head.length);
     return head.coder ? std::optional<FileHead>(head) : std::nullopt;
 }
 
-// The library reads the contents the program read, under the coder their first bytes call for,
-// so it never guesses the format from the content or the name, and no path reaches it: a name
-// in any script and of any length is read as the platform reads it. The coder is the wand's
-// only for the read: a wand's format would also be the format its pictures are written in.
-template <typename Read> bool read_contents(MagickWand* wand, const ImageHeader& header, Read read) {
-    if (MagickSetFormat(wand, header.coder.c_str()) != MagickTrue)
+// The library reads the file through a stream the program opened, under the coder its first
+// bytes call for, so it never guesses the format from the content or the name, and no path
+// reaches it: a name in any script and of any length is opened as the platform opens it (the
+// library itself opens no path beyond 260 characters, and takes "[...]" in a name for a frame
+// number). The coder is the wand's only for the read: a wand's format would also be the format
+// its pictures are written in.
+template <typename Read> bool read_stream(MagickWand* wand, const ImageHeader& header, Read read) {
+    const unique_stream stream = open_stream_for_reading(header.path);
+    if (!stream || MagickSetFormat(wand, header.coder.c_str()) != MagickTrue)
         return false;
-    const bool done = read(wand, header.contents.data(), header.contents.size()) == MagickTrue;
+    const bool done = read(wand, stream.get()) == MagickTrue;
     MagickSetFormat(wand, "");
     return done;
 }
@@ -95,17 +101,17 @@ bool stored_sideways(OrientationType orientation) {
 // coders answer a ping from the header (the library's limit on the number of frames stops a GIF
 // of countless frames); its WebP coder decodes the whole picture even then, so a WebP file's
 // claim is taken from its first bytes.
-std::optional<ImageHeader> read_header(const FileHead& head, std::string contents) {
+std::optional<ImageHeader> read_header(const FileHead& head, const std::string& path) {
     ImageHeader header;
     header.coder = head.coder;
-    header.contents = std::move(contents);
+    header.path = path;
     if (std::strcmp(head.coder, "WEBP") == 0) {
         header.stored = header.upright = webp_claimed_size(head.bytes, head.length);
         header.within_limits = within_picture_limits(header.stored.width, header.stored.height);
         return header;
     }
     const auto wand = new_magick_wand();
-    if (!wand || !read_contents(wand.get(), header, MagickPingImageBlob) ||
+    if (!wand || !read_stream(wand.get(), header, MagickPingImageFile) ||
         !holds_a_picture(wand.get()))
         return std::nullopt;
     header.stored = {static_cast<int>(MagickGetImageWidth(wand.get())),
@@ -251,8 +257,8 @@ bool read_image(MagickWand* wand, const ImageHeader& header, int scale) {
                                  std::to_string(header.stored.height / scale);
         MagickSetOption(wand, "jpeg:size", size.c_str());
     }
-    const bool read = read_contents(wand, header, MagickReadImageBlob) &&
-                      holds_a_picture(wand) && !picture_data_ended_early(wand);
+    const bool read = read_stream(wand, header, MagickReadImageFile) && holds_a_picture(wand) &&
+                      !picture_data_ended_early(wand);
     MagickDeleteOption(wand, "jpeg:size");
     return read && (!read_by(header, "GIF") || show_whole_canvas(wand)) &&
            (!read_by(header, "BMP") || opaque_unless_alpha_used(wand)) && orient_upright(wand);
@@ -264,7 +270,6 @@ bool read_image(MagickWand* wand, const std::string& path) {
 }
 
 std::optional<ImageHeader> read_image_header(const std::string& path) {
-    std::optional<std::string> contents = read_file(path);
-    const std::optional<FileHead> head = contents ? read_head(*contents) : std::nullopt;
-    return head ? read_header(*head, std::move(*contents)) : std::nullopt;
+    const std::optional<FileHead> head = read_head(path);
+    return head ? read_header(*head, path) : std::nullopt;
 }

@@ -26,7 +26,7 @@ struct ImageHeader {
     bool within_limits = false; // read_image takes it: every frame, and all together, within
                                 // MaxPictureSide and MaxPicturePixels
     std::string coder;          // the library's coder its first bytes call for
-    std::string contents;       // the whole file, which the library reads from memory
+    std::string path;           // the file, which the library reads through a stream
 };
 // Nothing when the file cannot be read or holds no raster image the program takes.
 std::optional<ImageHeader> read_image_header(const std::string& path);

@@ -26,6 +26,20 @@ std::optional<std::string> read_file(const std::string& path) {
     return std::nullopt;
 }
 
+std::optional<std::string> read_file_start(const std::string& path, std::size_t length) {
+    const unique_file file = open_for_reading(path);
+    std::string data(length, '\0');
+    DWORD got = 0;
+    if (!file || !ReadFile(file.get(), data.data(), DWORD(length), &got, nullptr))
+        return std::nullopt;
+    data.resize(got);
+    return data;
+}
+
+unique_stream open_stream_for_reading(const std::string& path) {
+    return unique_stream(_wfopen(wide_path(path).c_str(), L"rb"));
+}
+
 bool write_all(const unique_file& file, std::string_view data) {
     if (!file)
         return false;
@@ -42,8 +56,8 @@ bool write_all(const unique_file& file, std::string_view data) {
 namespace {
 
 unique_file create_file(const std::string& path, DWORD disposition) {
-    return unique_file(CreateFileW(wide_path(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    return unique_file(CreateFileW(wide_path(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                   disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 // The attributes a file that replaces another takes from it. Read-only is not among them: such
@@ -55,8 +69,9 @@ constexpr DWORD CarriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTE
 
 // Opened for appending and closed at once: never written to.
 bool create_if_missing(const std::string& path) {
-    const unique_file file(CreateFileW(wide_path(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const unique_file file(CreateFileW(wide_path(path).c_str(), FILE_APPEND_DATA,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     return static_cast<bool>(file);
 }
 
@@ -79,8 +94,8 @@ std::vector<char> access_of(const std::string& path) {
     DWORD size = 0;
     GetFileSecurityW(wide_path(path).c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
     std::vector<char> descriptor(size);
-    if (size == 0 ||
-        !GetFileSecurityW(wide_path(path).c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size))
+    if (size == 0 || !GetFileSecurityW(wide_path(path).c_str(), DACL_SECURITY_INFORMATION,
+                                       descriptor.data(), size, &size))
         descriptor.clear();
     return descriptor;
 }
@@ -148,7 +163,8 @@ bool replace_file(const std::string& file, const std::string& target) {
             SetFileAttributesW(wide_path(file).c_str(), attributes & CarriedAttributes);
         narrow_access(target, file);
     }
-    return MoveFileExW(wide_path(file).c_str(), wide_path(target).c_str(), MOVEFILE_REPLACE_EXISTING);
+    return MoveFileExW(wide_path(file).c_str(), wide_path(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING);
 }
 
 std::optional<std::string> read_text_file(const std::string& path) {

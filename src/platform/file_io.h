@@ -12,6 +12,12 @@ unique_file open_for_reading(const std::string& path);
 
 // The whole content of the file, or nothing when it cannot be opened or read.
 std::optional<std::string> read_file(const std::string& path);
+// At most length bytes from the start of the file; nothing when it cannot be read.
+std::optional<std::string> read_file_start(const std::string& path, std::size_t length);
+// The file as a C stream for reading, for a library that reads through one (the image library
+// and the program share the C runtime); null when it cannot be opened.
+unique_stream open_stream_for_reading(const std::string& path);
+
 
 // Creates the file empty when it is missing; an existing file is left as it is. False when it
 // can be neither opened nor created.

@@ -20,7 +20,7 @@ void use_program_coder_modules() {
     const std::string folder = executable_folder();
     if (folder.empty())
         return;
-    SetEnvironmentVariableW(L"MAGICK_CODER_MODULE_PATH",
-                            widen(folder + (folder.back() == '\\' ? "" : "\\") + "modules\\coders")
-                                .c_str());
+    SetEnvironmentVariableW(
+        L"MAGICK_CODER_MODULE_PATH",
+        widen(folder + (folder.back() == '\\' ? "" : "\\") + "modules\\coders").c_str());
 }

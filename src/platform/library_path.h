@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
-// A folder the library writes its own scratch files into: the library opens UTF-8 names with
-// the wide calls itself. (The pictures themselves reach it as file contents: image_reader.)
+// The folder the library writes its own scratch files into: UTF-8, which it opens with the wide
+// calls. (Pictures reach it as streams the program opened: image_reader.)
 std::string library_path(const std::string& path);
 
 // A font file, marked by "@" as a file to open as it is. The library's font engine opens it

@@ -1,5 +1,6 @@
 // Every kind of Win32 handle the program owns, one line each, on the one owner template.
 #pragma once
+#include <cstdio>
 #include <cstdint>
 
 #include <windows.h>
@@ -35,6 +36,9 @@ inline void delete_gdi_object(HGDIOBJ object) {
 inline void delete_dc(HDC dc) {
     DeleteDC(dc);
 }
+inline void close_stream(FILE* stream) {
+    std::fclose(stream);
+}
 inline void release_com(IUnknown* object) {
     object->Release();
 }
@@ -55,6 +59,7 @@ using unique_pen = unique_any<HPEN, delete_gdi_object, 0>;
 using unique_font = unique_any<HFONT, delete_gdi_object, 0>;
 using unique_dc = unique_any<HDC, delete_dc, 0>;                   // CreateCompatibleDC
 using unique_socket = unique_any<socket_handle, close_socket, -1>; // INVALID_SOCKET
+using unique_stream = unique_any<FILE*, close_stream, 0>;          // _wfopen
 // The shell's item lists (SHBrowseForFolderA, SHGetSpecialFolderLocation).
 using unique_item_list = unique_any<ITEMIDLIST*, free_com_memory, 0>;
 // Memory the system hands out from the process heap.
