@@ -128,7 +128,8 @@ std::size_t cp936_width(const char* s) {
 
 std::size_t cp936_length(std::string_view text) {
     std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size(); i += utf8_character_length(text.data() + i, text.size() - i))
+    for (std::size_t i = 0; i < text.size();
+         i += utf8_character_length(text.data() + i, text.size() - i))
         length += cp936_width(text.data() + i);
     return length;
 }

@@ -26,7 +26,8 @@ void walk_subfolders(const std::string& folder, const std::vector<FolderEntry>& 
             continue;
         }
         const auto id = file_identity(child);
-        const bool loop = id && std::find(ancestors.begin(), ancestors.end(), id) != ancestors.end();
+        const bool loop =
+            id && std::find(ancestors.begin(), ancestors.end(), id) != ancestors.end();
         const auto child_entries = loop ? std::nullopt : list_folder(child);
         if (!loop && !child_entries) {
             if (too_long)

@@ -110,9 +110,8 @@ std::string cached_face_file(HDC dc) {
     // A run beside this one sees either no file or a whole one; one that wrote it meanwhile
     // leaves the same face.
     const auto file = face_file(dc, *directory);
-    return file && (write_whole_file(*file, folder, name) || file_exists(path))
-               ? path
-               : std::string();
+    return file && (write_whole_file(*file, folder, name) || file_exists(path)) ? path
+                                                                                : std::string();
 }
 
 std::string font_file(HDC dc, const std::wstring& face_name, bool bold, bool italic,

@@ -25,16 +25,16 @@ const std::string& probe_file() {
 std::string registered_browser() {
     create_if_missing(probe_file());
     wchar_t browser[MAX_PATH] = {};
-    const auto found = reinterpret_cast<INT_PTR>(
-        FindExecutableW(widen(probe_file()).c_str(), nullptr, browser));
+    const auto found =
+        reinterpret_cast<INT_PTR>(FindExecutableW(widen(probe_file()).c_str(), nullptr, browser));
     return found > 32 ? narrow(browser) : "";
 }
 
 bool shell_open(const ShellLaunch& launch) {
     const std::wstring parameters = widen(launch.parameters);
-    return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", widen(launch.file).c_str(),
-                                                   parameters.empty() ? nullptr : parameters.c_str(),
-                                                   nullptr, SW_SHOW)) > 32;
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(
+               nullptr, L"open", widen(launch.file).c_str(),
+               parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOW)) > 32;
 }
 
 } // namespace

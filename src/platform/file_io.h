@@ -18,7 +18,6 @@ std::optional<std::string> read_file_start(const std::string& path, std::size_t 
 // and the program share the C runtime); null when it cannot be opened.
 unique_stream open_stream_for_reading(const std::string& path);
 
-
 // Creates the file empty when it is missing; an existing file is left as it is. False when it
 // can be neither opened nor created.
 bool create_if_missing(const std::string& path);

@@ -74,9 +74,9 @@ std::optional<std::vector<FolderEntry>> list_folder(const std::string& folder) {
 }
 
 std::optional<FileId> file_identity(const std::string& path) {
-    const unique_file file(CreateFileW(wide_path(path).c_str(), 0,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const unique_file file(CreateFileW(
+        wide_path(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
     if (!file || !GetFileInformationByHandle(file.get(), &info))
         return std::nullopt;

@@ -7,8 +7,8 @@ namespace {
 
 // The whole file in movable global memory, or null.
 unique_global read_into_global(const std::string& path, DWORD& size) {
-    const unique_file file(CreateFileW(wide_path(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    const unique_file file(CreateFileW(wide_path(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return {};
     size = GetFileSize(file.get(), nullptr);

@@ -67,8 +67,8 @@ void remove_folders_of_ended_processes(const std::string& base) {
 } // namespace
 
 ProcessFolder::ProcessFolder(const std::string& base) {
-    if (!is_absolute(base) ||
-        (!CreateDirectoryW(wide_path(base).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS))
+    if (!is_absolute(base) || (!CreateDirectoryW(wide_path(base).c_str(), nullptr) &&
+                               GetLastError() != ERROR_ALREADY_EXISTS))
         return;
     remove_folders_of_ended_processes(base);
     // A process of another Wine session may have the same identifier.

@@ -84,7 +84,8 @@ std::string stored_text(std::string_view utf8) {
             const std::wstring wide = widen(character);
             char32_t code = static_cast<char16_t>(wide[0]);
             if (wide.size() == 2)
-                code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(wide[1]) - 0xDC00);
+                code =
+                    0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(wide[1]) - 0xDC00);
             disk += "&#" + std::to_string(static_cast<unsigned long>(code)) + ";";
         }
     }

@@ -13,11 +13,11 @@ constexpr std::size_t WatermarkImageLimit = 1023;
 
 struct FontSpec {
     char fontName[text_field_size(FaceNameLimit)]; // face name as the font dialog names it
-    int32_t fontSize;   // points, used unchanged as the drawing size
-    uint32_t rgbColors; // 0x00BBGGRR
-    char htmlColor[text_field_size(7)]; // "#rrggbb", lowercase
-    int32_t isItalic;   // 0 or 1
-    int32_t isWeight;   // 0 or 1 (bold)
+    int32_t fontSize;                              // points, used unchanged as the drawing size
+    uint32_t rgbColors;                            // 0x00BBGGRR
+    char htmlColor[text_field_size(7)];            // "#rrggbb", lowercase
+    int32_t isItalic;                              // 0 or 1
+    int32_t isWeight;                              // 0 or 1 (bold)
 };
 
 // "#rrggbb" in lowercase hexadecimal from a COLORREF (red in the low byte): the one formatter

@@ -13,7 +13,7 @@ void conversions_keep_what_comes_before_a_bad_character() {
 }
 
 const TestCase cases[] = {{"conversions keep what comes before a bad character",
-                          conversions_keep_what_comes_before_a_bad_character}};
+                           conversions_keep_what_comes_before_a_bad_character}};
 const Registration registration(cases);
 
 } // namespace

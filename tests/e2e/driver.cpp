@@ -329,11 +329,12 @@ const std::map<std::string, Step> Steps = {
     {"locale", [](const Args&) {}},
     {"program", [](const Args&) { S.site_host = "127.0.0.1"; }},
     {"make", [](const Args&) {}},
-    {"folder",
-     [](const Args& a) { check(make_directories(a[1]), a[1]); }},
+    {"folder", [](const Args& a) { check(make_directories(a[1]), a[1]); }},
     {"write", [](const Args& a) { check(write_file(a[1].c_str(), a[2]), "cannot write " + a[1]); }},
     {"write-cp936",
-     [](const Args& a) { check(write_file(a[1].c_str(), utf8_to_gbk(a[2])), "cannot write " + a[1]); }},
+     [](const Args& a) {
+         check(write_file(a[1].c_str(), utf8_to_gbk(a[2])), "cannot write " + a[1]);
+     }},
     {"move",
      [](const Args& a) {
          check(MoveFileW(widen(a[1]).c_str(), widen(a[2]).c_str()), "cannot move " + a[1]);

@@ -17,14 +17,14 @@ Settings loaded(const std::string& disk, Settings settings = Settings{}) {
 // Every key, in its order, as the file on disk holds it (code page 936): read and written back
 // unchanged.
 void the_stored_format() {
-    const std::string disk = utf8_to_gbk(
-        "width=1024\r\nquanlity=10\r\nsy_text=淘宝 店铺\r\nsy_text_opacity=9\r\n"
-        "sy_text_w_direction=1\r\nsy_text_w_value=-3\r\nsy_text_h_direction=0\r\n"
-        "sy_text_h_value=999\r\nsy_text_fontName=宋体\r\nsy_text_fontSize=72\r\n"
-        "sy_text_isItalic=1\r\nsy_text_isWeight=0\r\nsy_text_htmlColor=#0080ff\r\n"
-        "sy_text_rgbColors=16744448\r\nsy_image=Z:\\嘰\\logo.png\r\n"
-        "sy_image_w_direction=2\r\nsy_image_w_value=5\r\nsy_image_h_direction=0\r\n"
-        "sy_image_h_value=6\r\n");
+    const std::string disk =
+        utf8_to_gbk("width=1024\r\nquanlity=10\r\nsy_text=淘宝 店铺\r\nsy_text_opacity=9\r\n"
+                    "sy_text_w_direction=1\r\nsy_text_w_value=-3\r\nsy_text_h_direction=0\r\n"
+                    "sy_text_h_value=999\r\nsy_text_fontName=宋体\r\nsy_text_fontSize=72\r\n"
+                    "sy_text_isItalic=1\r\nsy_text_isWeight=0\r\nsy_text_htmlColor=#0080ff\r\n"
+                    "sy_text_rgbColors=16744448\r\nsy_image=Z:\\嘰\\logo.png\r\n"
+                    "sy_image_w_direction=2\r\nsy_image_w_value=5\r\nsy_image_h_direction=0\r\n"
+                    "sy_image_h_value=6\r\n");
     const Settings s = loaded(disk);
     check(s.width == 1024 && s.sy_text_w_value == -3 && s.sy_text_h_value == 999 &&
               s.font.rgbColors == 0xFF8000 && s.font.isItalic && !s.font.isWeight &&
@@ -42,11 +42,11 @@ void a_damaged_file_loads_what_it_can() {
         chinese += "国";
     Settings before{};
     before.sy_image_h_value = 7;
-    const Settings s = loaded("\x81\xFF junk\r\nWidth=1\r\n=\r\nwidth=640px\r\nsy_text=" +
-                                  utf8_to_gbk(chinese) +
-                                  "\r\nsy_text_fontName=" + std::string(40, 'N') +
-                                  "\nsy_text_fontSize=x\nsy_image_h_value=20",
-                              before);
+    const Settings s =
+        loaded("\x81\xFF junk\r\nWidth=1\r\n=\r\nwidth=640px\r\nsy_text=" + utf8_to_gbk(chinese) +
+                   "\r\nsy_text_fontName=" + std::string(40, 'N') +
+                   "\nsy_text_fontSize=x\nsy_image_h_value=20",
+               before);
     check_equal(s.width, 640, "width");
     check_equal(std::string(s.sy_text), chinese.substr(0, 127 * 3), "the cut text: 127 of them");
     check_equal(std::string(s.font.fontName), std::string(31, 'N'), "the cut font name");

@@ -65,8 +65,8 @@ using Reason = std::string;
 
 Reason fits_box(const std::string& text, std::size_t box) {
     return cp936_length(text) <= box ? Reason()
-                              : "longer than its box holds (" + std::to_string(box) +
-                                    (box == NumericBox ? " characters)" : " bytes)");
+                                     : "longer than its box holds (" + std::to_string(box) +
+                                           (box == NumericBox ? " characters)" : " bytes)");
 }
 
 // The list entry whose value is value, or -1.
