@@ -83,3 +83,14 @@ std::string narrow(std::wstring_view utf16) {
     }
     return out;
 }
+
+std::string utf8_of(char32_t code) {
+    std::string out;
+    encode((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF ? Replacement : code, out);
+    return out;
+}
+
+char32_t first_code_point(std::string_view utf8) {
+    std::size_t at = 0;
+    return utf8.empty() ? Replacement : decode(utf8, at);
+}

@@ -8,3 +8,8 @@
 std::wstring widen(std::string_view utf8);
 // An unpaired surrogate becomes U+FFFD.
 std::string narrow(std::wstring_view utf16);
+
+// One code point as UTF-8; a surrogate or a value past U+10FFFF becomes U+FFFD.
+std::string utf8_of(char32_t code);
+// The code point utf8 begins with; U+FFFD for an empty text or one that begins with no UTF-8.
+char32_t first_code_point(std::string_view utf8);

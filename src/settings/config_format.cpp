@@ -81,11 +81,7 @@ std::string stored_text(std::string_view utf8) {
         if (!gbk.empty()) {
             disk += gbk;
         } else {
-            const std::wstring wide = widen(character);
-            char32_t code = static_cast<char16_t>(wide[0]);
-            if (wide.size() == 2)
-                code =
-                    0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(wide[1]) - 0xDC00);
+            const char32_t code = first_code_point(character);
             disk += "&#" + std::to_string(static_cast<unsigned long>(code)) + ";";
         }
     }
@@ -105,14 +101,7 @@ std::optional<std::string> referenced_character(std::string_view text, std::size
     if (i == at + 2 || i >= text.size() || text[i] != ';' || code == 0 || code > 0x10FFFF ||
         (code >= 0xD800 && code <= 0xDFFF))
         return std::nullopt;
-    std::wstring wide;
-    if (code < 0x10000) {
-        wide += static_cast<wchar_t>(code);
-    } else {
-        wide += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
-        wide += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-    }
-    std::string character = narrow(wide);
+    std::string character = utf8_of(code);
     if (cp936_holds(character))
         return std::nullopt;
     end = i + 1;
