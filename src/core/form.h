@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings/settings.h"
+#include "settings/shop_options.h"
 
 // The controls that a refusal can hand the keyboard focus to.
 enum class FormControl {
@@ -56,9 +57,9 @@ struct FormSnapshot {
 
     std::string target_folder_edit;
 
-    // No control of the main window: ombrel-batch --keep-metadata sets it, the window leaves it
-    // off.
-    bool keep_metadata = false;
+    // The steps of the 更多设置 dialog as options.ini holds them, or as ombrel-batch's command
+    // line set them.
+    ShopOptions shop;
 };
 
 // What a read through a 5-byte buffer sees of a numeric edit's text: at most 4 bytes, no

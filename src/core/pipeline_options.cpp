@@ -23,6 +23,6 @@ PipelineOptions pipeline_options(const FormSnapshot& form, const Settings& setti
     options.image_watermark = form.image_watermark_check;
     options.image_horz = placement(settings.sy_image_w_direction, settings.sy_image_w_value);
     options.image_vert = placement(settings.sy_image_h_direction, settings.sy_image_h_value);
-    options.keep_metadata = form.keep_metadata;
+    options.keep_metadata = form.shop.keep_metadata;
     return options;
 }

@@ -1,5 +1,6 @@
 #include "core/run_context.h"
 
+#include "core/captions.h"
 #include "core/system_checks.h"
 #include "platform/file_system.h"
 
@@ -12,6 +13,16 @@ void limit_to_preview(PipelineOptions& options, PreviewKind kind) {
     options.image_watermark = kind == PreviewKind::Image;
     options.raise_quality = true;
     options.only_png_on_white = true;
+}
+
+// The steps of options.ini are checked as they are stored and as the dialog takes them; the
+// command line of ombrel-batch sets them unchecked.
+std::optional<CheckRefusal> check_shop_steps(const ShopOptions& shop, BatchHost& host) {
+    const auto refusal = check_shop_options(shop);
+    if (!refusal)
+        return std::nullopt;
+    host.show_message(refusal->message, NoticeCaption, MessageIcon::Warning);
+    return CheckRefusal{};
 }
 
 } // namespace
@@ -29,6 +40,8 @@ PlannedRun plan_run(const FormSnapshot& form, Settings& settings, const std::str
         run.refusal = checked.refusal;
         run.target_folder = checked.target_folder;
     }
+    if (!run.refusal)
+        run.refusal = check_shop_steps(form.shop, host);
     if (run.refusal)
         return run;
 

@@ -19,9 +19,10 @@ class CheckEnvironment {
     virtual bool font_shows_chinese(const FontSpec& font) const = 0;
 };
 
-// A refusal: its message has been shown; focus names the control to be focused.
+// A refusal: its message has been shown; focus names the main window's control to be focused,
+// if one is at fault.
 struct CheckRefusal {
-    FormControl focus;
+    std::optional<FormControl> focus;
 };
 
 // The outcome of the checks: the trimmed target folder, or a refusal.

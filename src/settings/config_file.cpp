@@ -9,7 +9,8 @@
 
 namespace {
 const char ConfigName[] = "config.dat";
-}
+const char ShopOptionsName[] = "options.ini";
+} // namespace
 
 int write_default_config() {
     // Failure shows when loading reads the file back.
@@ -47,4 +48,23 @@ bool read_config_file(const std::string& path, Settings& settings) {
 
 bool write_config_file(const std::string& path, const Settings& settings) {
     return write_text_file(path, compose_config_text(settings));
+}
+
+std::string shop_options_path() {
+    return program_file_path(ShopOptionsName);
+}
+
+std::string shop_options_path_beside(const std::string& settings_path) {
+    const std::size_t slash = settings_path.find_last_of("\\/");
+    return (slash == std::string::npos ? std::string() : settings_path.substr(0, slash + 1)) +
+           ShopOptionsName;
+}
+
+ShopOptions read_shop_options_file(const std::string& path) {
+    const auto text = read_text_file(path);
+    return text ? parse_shop_options(*text) : ShopOptions();
+}
+
+bool write_shop_options_file(const std::string& path, const ShopOptions& options) {
+    return write_text_file(path, compose_shop_options(options));
 }

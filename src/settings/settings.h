@@ -23,6 +23,8 @@ struct FontSpec {
 // "#rrggbb" in lowercase hexadecimal from a COLORREF (red in the low byte): the one formatter
 // of the colour's text.
 std::string html_color(uint32_t rgb);
+// "#rrggbb" (any letter case) as a 0x00BBGGRR colour; false when malformed.
+bool parse_html_color(const std::string& text, uint32_t& rgb);
 
 // Sets the colour both ways the record keeps it: the number and its "#rrggbb" text.
 void set_font_color(FontSpec& font, uint32_t rgb);

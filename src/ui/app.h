@@ -10,6 +10,7 @@
 #include "net/banner_rotation.h"
 #include "platform/unique_handle.h"
 #include "settings/settings.h"
+#include "settings/shop_options.h"
 
 // The one window class: the main window, LogWindow and HelpPopup.
 constexpr wchar_t MainWindowClass[] = L"CodeBlocksWindowsApp";
@@ -49,6 +50,8 @@ struct App : MainControls {
     // Main thread only. The settings the window shows and every run and preview starts from. A
     // run works on its own copy and hands the checked record back (WM_SETTINGS_BACK).
     Settings TheSettings{};
+    // Main thread only. The steps of the 更多设置 dialog, as options.ini holds them.
+    ShopOptions Shop;
     // Main thread only. false while all controls are switched at once, which would otherwise
     // repaint the banner strip once per control.
     bool BannerRepaint = true;

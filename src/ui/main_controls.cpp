@@ -291,6 +291,7 @@ FormSnapshot read_form(const App& app) {
             break;
         }
     }
+    form.shop = app.Shop;
     return form;
 }
 

@@ -83,6 +83,7 @@ HWND create_main_window(App& app) {
 }
 
 void load_settings_into_controls(App& app) {
+    app.Shop = read_shop_options_file(shop_options_path());
     app.TheSettings = Settings{};
     if (!load_config(app.TheSettings)) {
         // The controls keep the state they were created in.

@@ -111,7 +111,8 @@ void check_refusal(const std::optional<CheckRefusal>& refusal, const MessageHost
                    const char* text, const Refusal& expected) {
     check(refusal.has_value(), std::string("no refusal \"") + text + "\"");
     check_equal(host.texts.at(0), text, "the message");
-    check_equal(int(refusal->focus), int(expected.focus), std::string(text) + ": the focus");
+    check_equal(int(refusal->focus.value_or(FormControl(-1))), int(expected.focus),
+                std::string(text) + ": the focus");
     check(host.icons.size() == 1 && host.icons[0] == expected.icon, std::string(text) + ": icon");
 }
 

@@ -12,8 +12,8 @@ const char batch_usage[] =
     "Usage: ombrel-batch [options] SOURCE TARGET\n"
     "\n"
     "Processes the images of the folder SOURCE into the folder TARGET exactly as the Ombrel\n"
-    "window does. The run starts from the window's settings, config.dat in the program folder,\n"
-    "and leaves that file as it is unless --save is given.\n"
+    "window does. The run starts from the window's settings, config.dat and options.ini in the\n"
+    "program folder, and leaves those files as they are unless --save is given.\n"
     "\n"
     "  --width N              shrink to N pixels wide (1-9999)\n"
     "  --quality Q            JPEG quality 100, 95, 90, ... 50 (lowered to it, never raised)\n"
@@ -33,10 +33,24 @@ const char batch_usage[] =
     "  --image-margins X,Y    as --text-margins\n"
     "  --keep-metadata        keep the photos' EXIF data (camera, time), without location and\n"
     "                         thumbnail; without it a result keeps only its colour profile\n"
+    "\n"
+    "Shop-ready steps, after the ones above, in this order:\n"
+    "  --fit WxH              shrink (never enlarge) to fit inside W x H\n"
+    "  --canvas WxH[,#rrggbb] centre on a canvas of exactly W x H (default white), shrunk to fit\n"
+    "  --image-scale P        the watermark image P % as wide as the result (1-100)\n"
+    "  --text-scale P         the watermark text P % of the result's width high (1-100)\n"
+    "  --slice H              cut a result taller than H (100-9999) into NAME-1.jpg, "
+    "NAME-2.jpg...\n"
+    "  --max-kb N             encode again at a lower quality (not below 30) to stay within N KB\n"
+    "  --rename PATTERN       name results by PATTERN: {name} the source's name, {n} or {n:03}\n"
+    "                         its number in the folder, {folder} the folder's name; .jpg added\n"
+    "\n"
     "  --defaults             start from the program's default settings\n"
-    "  --settings FILE        start from the settings file FILE (written as config.dat is)\n"
-    "  --save                 keep the run's settings: in FILE with --settings, else in\n"
-    "                         config.dat, where the window finds them\n"
+    "  --settings FILE        start from the settings file FILE (written as config.dat is) and\n"
+    "                         the options.ini beside it\n"
+    "  --save                 keep the run's settings: in FILE and the options.ini beside it with\n"
+    "                         --settings, else in config.dat and options.ini, where the window\n"
+    "                         finds them\n"
     "  --yes                  overwrite existing results; without it the run stops at the first\n"
     "                         result that exists\n"
     "  --jobs N               process N images at once (1-64; default: one per processor)\n"
@@ -164,6 +178,52 @@ Reason margin_pair(const std::string& value, Target& t) {
     return fits_box(horz.size() > vert.size() ? horz : vert, NumericBox);
 }
 
+// The shop-ready steps: an option switches its step on and takes its values as given; the run's
+// checks judge their ranges, as they judge the dialog's.
+
+bool read_number(const std::string& text, int& number) {
+    const auto parsed = is_digits(text.c_str()) ? parse_decimal(text) : std::nullopt;
+    if (parsed)
+        number = *parsed;
+    return parsed.has_value();
+}
+
+// "WxH".
+bool read_size(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find('x');
+    return x != std::string::npos && read_number(text.substr(0, x), width) &&
+           read_number(text.substr(x + 1), height);
+}
+
+template <bool ShopOptions::*Step, int ShopOptions::*Value>
+Reason shop_number(const std::string& value, Target& t) {
+    t.form.shop.*Step = true;
+    return read_number(value, t.form.shop.*Value) ? Reason() : "not a number";
+}
+
+Reason fit_box(const std::string& value, Target& t) {
+    ShopOptions& shop = t.form.shop;
+    shop.fit = true;
+    return read_size(value, shop.fit_width, shop.fit_height) ? Reason() : "not WxH";
+}
+
+// "WxH" or "WxH,#rrggbb".
+Reason canvas(const std::string& value, Target& t) {
+    ShopOptions& shop = t.form.shop;
+    shop.canvas = true;
+    std::string size = value, color;
+    split_pair(value, size, color);
+    if (!read_size(size, shop.canvas_width, shop.canvas_height))
+        return "not WxH or WxH,#rrggbb";
+    return color.empty() || parse_html_color(color, shop.canvas_color) ? Reason() : "not #rrggbb";
+}
+
+Reason rename_pattern(const std::string& value, Target& t) {
+    t.form.shop.rename = true;
+    t.form.shop.rename_pattern = value;
+    return {};
+}
+
 // Degrees as the rotation list offers them.
 Reason rotation(const std::string& value, Target& t) {
     t.form.rotate_combo = entry_of(rotation_angles, value, as_shown);
@@ -197,6 +257,10 @@ template <bool FormSnapshot::*Check, bool On> void check_box(Target& t) {
     t.form.*Check = On;
 }
 
+void keep_metadata(Target& t) {
+    t.form.shop.keep_metadata = true;
+}
+
 template <int32_t FontSpec::*Style> void font_style(Target& t) {
     t.font.*Style = 1;
 }
@@ -211,6 +275,7 @@ struct Option {
 };
 
 using Form = FormSnapshot;
+using Shop = ShopOptions;
 const Option Options[] = {
     {"--width", &Form::width_check, numeric_edit<&Form::width_edit>, nullptr},
     {"--quality", &Form::quality_check, quality, nullptr},
@@ -231,7 +296,15 @@ const Option Options[] = {
      nullptr},
     {"--image-margins", nullptr, margin_pair<&Form::image_horz_edit, &Form::image_vert_edit>,
      nullptr},
-    {"--keep-metadata", nullptr, nullptr, check_box<&Form::keep_metadata, true>},
+    {"--keep-metadata", nullptr, nullptr, keep_metadata},
+    {"--fit", nullptr, fit_box, nullptr},
+    {"--canvas", nullptr, canvas, nullptr},
+    {"--image-scale", nullptr, shop_number<&Shop::image_scale, &Shop::image_scale_percent>,
+     nullptr},
+    {"--text-scale", nullptr, shop_number<&Shop::text_scale, &Shop::text_scale_percent>, nullptr},
+    {"--slice", nullptr, shop_number<&Shop::slice, &Shop::slice_height>, nullptr},
+    {"--max-kb", nullptr, shop_number<&Shop::max_kb, &Shop::max_kb_value>, nullptr},
+    {"--rename", nullptr, rename_pattern, nullptr},
 };
 
 const Option* find_option(const std::string& name) {
@@ -284,20 +357,6 @@ bool is_option(const std::string& arg) {
 }
 
 } // namespace
-
-bool parse_html_color(const std::string& text, uint32_t& rgb) {
-    if (text.size() != 7 || text[0] != '#')
-        return false;
-    unsigned r, g, b;
-    char end;
-    if (std::sscanf(text.c_str() + 1, "%2x%2x%2x%c", &r, &g, &b, &end) != 3)
-        return false;
-    for (std::size_t i = 1; i < 7; ++i)
-        if (!std::isxdigit(static_cast<unsigned char>(text[i])))
-            return false;
-    rgb = r | (g << 8) | (b << 16);
-    return true;
-}
 
 BatchCommand parse_batch_command(const std::vector<std::string>& args,
                                  const ArgumentEnvironment& env) {

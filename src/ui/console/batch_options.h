@@ -50,6 +50,3 @@ BatchCommand parse_batch_command(const std::vector<std::string>& args,
 // says why, and nothing is to run.
 std::string apply_batch_options(const BatchCommand& command, FormSnapshot& form, FontSpec& font,
                                 const ArgumentEnvironment& env);
-
-// "#rrggbb" (any letter case) as the font dialog's 0x00BBGGRR colour; false when malformed.
-bool parse_html_color(const std::string& text, uint32_t& rgb);

@@ -95,8 +95,9 @@ bool error_is_terminal() {
 // the settings only when told to.
 class ConsoleHost : public BatchHost {
   public:
-    ConsoleHost(bool yes, std::string settings_file)
-        : yes_(yes), settings_file_(std::move(settings_file)), progress_(error_is_terminal()) {}
+    ConsoleHost(bool yes, std::string settings_file, const ShopOptions& shop)
+        : yes_(yes), settings_file_(std::move(settings_file)), shop_(shop),
+          progress_(error_is_terminal()) {}
 
     void show_message(const char* text, const char* caption, MessageIcon) override {
         line(std::string("[") + caption + "] " + text);
@@ -109,9 +110,15 @@ class ConsoleHost : public BatchHost {
     void set_progress_position(int) override {}
     void append_log_line(const char* text) override { line(text); }
     void begin_image(const char* name) override;
+    // The shop-ready steps go beside the settings file, as options.ini goes beside config.dat.
     void save_settings(const Settings& checked) override {
-        if (!settings_file_.empty() && !write_config_file(settings_file_, checked))
+        if (settings_file_.empty())
+            return;
+        if (!write_config_file(settings_file_, checked))
             line("保存设置到 " + settings_file_ + " 出错");
+        const std::string shop_file = shop_options_path_beside(settings_file_);
+        if (!write_shop_options_file(shop_file, shop_))
+            line("保存设置到 " + shop_file + " 出错");
     }
     void offer_target_folder(const char*, const char*) override {} // a console opens no window
     void hand_back_settings(const Settings&) override {}           // the run's record is its own
@@ -133,6 +140,7 @@ class ConsoleHost : public BatchHost {
 
     bool yes_;
     std::string settings_file_; // empty: the settings are not kept
+    const ShopOptions shop_;
     bool progress_;
     Clock::time_point start_ = Clock::now();
     int begun_ = 0;
@@ -178,18 +186,22 @@ int usage_error(const std::string& error) {
 }
 
 // The settings a run starts from; false when a settings file cannot be read. A missing
-// config.dat gives the defaults, as the window's first start does, but is not written.
-bool starting_settings(const BatchCommand& command, Settings& settings) {
+// config.dat or options.ini gives the defaults, as the window's first start does, but is not
+// written.
+bool starting_settings(const BatchCommand& command, Settings& settings, ShopOptions& shop) {
     settings = default_settings();
+    shop = ShopOptions();
     switch (command.start) {
     case StartingSettings::ConfigDat:
         read_config_file(program_file_path("config.dat"), settings);
+        shop = read_shop_options_file(shop_options_path());
         return true;
     case StartingSettings::Defaults:
         return true;
     case StartingSettings::File:
         break;
     }
+    shop = read_shop_options_file(shop_options_path_beside(command.settings_file));
     return read_config_file(command.settings_file, settings);
 }
 
@@ -220,16 +232,18 @@ int main() {
         return 0;
     }
     Settings settings;
-    if (!starting_settings(command, settings))
+    ShopOptions shop;
+    if (!starting_settings(command, settings, shop))
         return usage_error("--settings " + command.settings_file + ": cannot be read");
     FormSnapshot form = form_after_startup(settings);
+    form.shop = shop;
     if (const std::string error = apply_batch_options(command, form, settings.font, system);
         !error.empty())
         return usage_error(error);
 
     // Every path of the command line is absolute by now; a relative watermark path stored in the
     // settings is taken from the program folder, as the window takes it.
-    ConsoleHost host(command.yes, file_to_save(command));
+    ConsoleHost host(command.yes, file_to_save(command), form.shop);
     const Clock::time_point start = Clock::now();
     const int workers = command.jobs > 0 ? command.jobs : processor_count();
     const BatchOutcome outcome = run_batch(form, settings, ProgramFolder, workers, host);
