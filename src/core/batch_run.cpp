@@ -1,11 +1,14 @@
 #include "core/batch_run.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "core/folder_feed.h"
 #include "core/folder_rules.h"
 #include "core/image_collection.h"
@@ -26,6 +29,9 @@ struct RunState {
     int written = 0;
     int failed = 0;  // not read, processed or written
     int skipped = 0; // animated GIFs
+    // The files written by the run, their paths with ASCII letters lower-cased as the file
+    // system sets case aside, and the source each came from: no later result replaces one.
+    std::map<std::string, std::string> results;
 };
 
 // One run after its settings have passed: what it works on and what it has done.
@@ -34,6 +40,7 @@ struct Run {
     const std::string& target;
     const RunContext context;
     const int workers;
+    const std::string rename_pattern; // empty: results keep their sources' names
     BatchHost& host;
     RunState state;
     std::optional<FormControl> focus;
@@ -48,8 +55,10 @@ void ask_completion(Run& run) {
 }
 
 // Asks once per run whether existing results may be overwritten; false when the run stops.
-bool may_write(const std::string& output_path, RunState& state, BatchHost& host) {
-    if (state.overwrite_answer != -1 || !file_exists(output_path.c_str()))
+bool may_write(const std::vector<std::string>& paths, RunState& state, BatchHost& host) {
+    if (state.overwrite_answer != -1 ||
+        std::none_of(paths.begin(), paths.end(),
+                     [](const std::string& path) { return file_exists(path.c_str()); }))
         return true;
     if (host.ask_yes_no("图片处理后保存到的文件夹中已存在相同文件名的图片，是否要全部覆盖？",
                         QuestionCaption)) {
@@ -61,8 +70,70 @@ bool may_write(const std::string& output_path, RunState& state, BatchHost& host)
     return false;
 }
 
+// The names of an image's files: its result's, or with slices one for each.
+std::vector<std::string> file_names(const std::string& output, std::size_t slices) {
+    if (slices <= 1)
+        return {output};
+    std::vector<std::string> names;
+    for (std::size_t k = 1; k <= slices; ++k)
+        names.push_back(slice_name(output, static_cast<int>(k)));
+    return names;
+}
+
+std::string case_folded(std::string path) {
+    for (char& c : path)
+        c = ascii_lower(c);
+    return path;
+}
+
+// Why a file of the image's result may not be written: it would replace another source beside
+// it, or a result the run wrote before (two images renamed alike). Empty when none is in the way.
+std::string in_the_way(const Run& run, const FolderWork& work, int i,
+                       const std::vector<std::string>& names) {
+    const std::string source = work.folder + "\\" + string_list_get(*work.images, i);
+    for (const std::string& name : names) {
+        const char* other =
+            work.beside ? source_in_the_way(name, string_list_get(*work.images, i), *work.images)
+                        : nullptr;
+        if (other)
+            return "不能保存 " + source + " 的处理结果 ,它会覆盖图片源文件 " + work.folder + "\\" +
+                   other;
+        const auto earlier = run.state.results.find(case_folded(work.destination + "\\" + name));
+        if (earlier != run.state.results.end())
+            return "不能保存 " + source + " 的处理结果 ,它会覆盖 " + earlier->second +
+                   " 的处理结果 " + work.destination + "\\" + name;
+    }
+    return {};
+}
+
+ImageOutcome count(RunState& state, ImageOutcome outcome) {
+    if (outcome == ImageOutcome::Written)
+        ++state.written;
+    else if (outcome == ImageOutcome::AnimatedGif)
+        ++state.skipped;
+    else
+        ++state.failed;
+    return outcome;
+}
+
+// Writes the files of a result in their order; false at the first that cannot be written, which
+// is logged.
+bool write_files(Run& run, const FolderWork& work, int i, const ImageResult& result,
+                 const std::vector<std::string>& names) {
+    const std::string source = work.folder + "\\" + string_list_get(*work.images, i);
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        const std::string path = work.destination + "\\" + names[k];
+        if (!write_whole_file(result.files[k].bytes(), work.destination, names[k])) {
+            run.host.append_log_line(("保存 " + path + " 出错").c_str());
+            return false;
+        }
+        run.state.results.emplace(case_folded(path), source);
+    }
+    return true;
+}
+
 // Image i of the folder whose turn it is, after every image before it: what a user sees of it
-// (the overwrite question, its log lines, its file) comes now, whenever its worker processed it.
+// (the overwrite question, its log lines, its files) comes now, whenever its worker processed it.
 ImageOutcome commit_image(Run& run, const FolderWork& work, int i, ImageWorkers& workers) {
     const char* name = string_list_get(*work.images, i);
     run.host.begin_image(name);
@@ -70,28 +141,26 @@ ImageOutcome commit_image(Run& run, const FolderWork& work, int i, ImageWorkers&
         const std::string line = "不能保存 " + work.folder + "\\" + name +
                                  " 的处理结果 ,它会覆盖图片源文件 " + work.folder + "\\" + other;
         run.host.append_log_line(line.c_str());
-        ++run.state.failed;
-        return ImageOutcome::WriteFailure;
+        return count(run.state, ImageOutcome::WriteFailure);
     }
-    const std::string output = output_name(name);
-    const std::string output_path = work.destination + "\\" + output;
-    if (!may_write(output_path, run.state, run.host))
-        return ImageOutcome::Cancelled; // its result, and all work ahead, is dropped unwritten
     ImageResult result = workers.take();
+    const bool written = result.outcome == ImageOutcome::Written;
+    const std::vector<std::string> names = file_names(work.outputs[i], result.files.size());
+    if (written)
+        if (const std::string line = in_the_way(run, work, i, names); !line.empty()) {
+            run.host.append_log_line(line.c_str());
+            return count(run.state, ImageOutcome::WriteFailure);
+        }
+    std::vector<std::string> paths;
+    for (const std::string& file : names)
+        paths.push_back(work.destination + "\\" + file);
+    if (!may_write(paths, run.state, run.host))
+        return ImageOutcome::Cancelled; // its result, and all work ahead, is dropped unwritten
     for (const std::string& line : result.log)
         run.host.append_log_line(line.c_str());
-    if (result.outcome == ImageOutcome::Written &&
-        !write_whole_file(result.encoded.bytes(), work.destination, output)) {
-        run.host.append_log_line(("保存 " + output_path + " 出错").c_str());
+    if (written && !write_files(run, work, i, result, names))
         result.outcome = ImageOutcome::WriteFailure;
-    }
-    if (result.outcome == ImageOutcome::Written)
-        ++run.state.written;
-    else if (result.outcome == ImageOutcome::AnimatedGif)
-        ++run.state.skipped;
-    else
-        ++run.state.failed;
-    return result.outcome;
+    return count(run.state, result.outcome);
 }
 
 // Every folder of the feed in turn, its images committed in list order. Flat mode (no mirror)
@@ -129,7 +198,7 @@ BatchEnd commit_folders(Run& run, FolderFeed& feed, ImageWorkers& workers, bool 
 // The images directly in the source folder; progress counts images written.
 BatchEnd run_flat(Run& run) {
     ImageWorkers workers(run.context, run.workers);
-    FolderFeed feed({run.source}, run.source, run.target, false, workers);
+    FolderFeed feed({run.source}, run.source, run.target, false, run.rename_pattern, workers);
     const FolderWork& work = feed.turn();
     if (!work.images) {
         run.host.show_message(ReadFolderError, NoticeCaption, MessageIcon::Error);
@@ -166,7 +235,7 @@ BatchEnd run_subfolders(Run& run) {
     for (int i = 0; i < folders->count; ++i)
         tree.emplace_back(string_list_get(*folders, i));
     ImageWorkers workers(run.context, run.workers);
-    FolderFeed feed(std::move(tree), run.source, run.target, true, workers);
+    FolderFeed feed(std::move(tree), run.source, run.target, true, run.rename_pattern, workers);
     const BatchEnd end = commit_folders(run, feed, workers, true);
     // A folder that could not be made or listed ends the loop, not the run.
     if (end != BatchEnd::Cancelled)
@@ -186,7 +255,15 @@ BatchOutcome run_with_library(const FormSnapshot& form, Settings& settings,
     // Before the first image, so a run that fails later keeps its settings.
     host.save_settings(settings);
 
-    Run run{planned.source_folder, planned.target_folder, planned.context, workers, host, {}, {}};
+    const std::string rename = form.shop.rename ? form.shop.rename_pattern : "";
+    Run run{planned.source_folder,
+            planned.target_folder,
+            planned.context,
+            workers,
+            rename,
+            host,
+            {},
+            {}};
     const BatchEnd end = form.subfolders_check ? run_subfolders(run) : run_flat(run);
     focus = run.focus;
     return {end, run.state.written, run.state.failed, run.state.skipped, run.folders_left_out};

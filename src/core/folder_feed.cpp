@@ -5,9 +5,10 @@
 #include "core/image_names.h"
 
 FolderFeed::FolderFeed(std::vector<std::string> folders, const std::string& source,
-                       const std::string& target, bool mirror, ImageWorkers& workers)
+                       const std::string& target, bool mirror, std::string rename_pattern,
+                       ImageWorkers& workers)
     : folders_(std::move(folders)), source_(source), target_(target), mirror_(mirror),
-      workers_(workers), ahead_(workers.count() + 2) {}
+      rename_pattern_(std::move(rename_pattern)), workers_(workers), ahead_(workers.count() + 2) {}
 
 const FolderWork& FolderFeed::turn() {
     if (listed_.empty())
@@ -37,8 +38,7 @@ void FolderFeed::fill() {
                 const int i = given_image_++;
                 if (!work.in_the_way[i])
                     workers_.give(work.folder + "\\" + string_list_get(*work.images, i),
-                                  work.destination + "\\" +
-                                      output_name(string_list_get(*work.images, i)));
+                                  work.destination + "\\" + work.outputs[i]);
             } else {
                 ++given_folder_;
                 given_image_ = 0;
@@ -61,10 +61,16 @@ FolderWork FolderFeed::list(int index) {
     const auto destination_id = file_identity(work.destination.c_str());
     if (destination_id)
         destinations_.insert(*destination_id);
-    const bool beside = folder_id && folder_id == destination_id;
-    for (int i = 0; work.images && i < work.images->count; ++i)
+    work.beside = folder_id && folder_id == destination_id;
+    const std::string folder_name = work.folder.substr(work.folder.find_last_of('\\') + 1);
+    for (int i = 0; work.images && i < work.images->count; ++i) {
+        const char* name = string_list_get(*work.images, i);
+        work.outputs.push_back(rename_pattern_.empty()
+                                   ? output_name(name)
+                                   : renamed(rename_pattern_, name, i + 1, folder_name));
         work.in_the_way.push_back(
-            beside ? source_in_the_way(string_list_get(*work.images, i), *work.images) : nullptr);
+            work.beside ? source_in_the_way(work.outputs[i], name, *work.images) : nullptr);
+    }
     return work;
 }
 

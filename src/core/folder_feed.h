@@ -15,6 +15,8 @@
 struct FolderWork {
     std::string folder, destination;
     std::unique_ptr<StringList> images; // null when the folder could not be listed
+    std::vector<std::string> outputs;   // the name of each image's result
+    bool beside = false;                // results go beside their sources
     // For each image, the other source its result would replace when results are written beside
     // their sources (see source_in_the_way); null for most. Such an image is not processed.
     std::vector<const char*> in_the_way;
@@ -22,9 +24,11 @@ struct FolderWork {
 
 class FolderFeed {
   public:
-    // The results of folders[i] go to target, or with mirror to its mirror below target.
+    // The results of folders[i] go to target, or with mirror to its mirror below target, named
+    // by rename_pattern (see renamed) or, when it is empty, as output_name names them.
     FolderFeed(std::vector<std::string> folders, const std::string& source,
-               const std::string& target, bool mirror, ImageWorkers& workers);
+               const std::string& target, bool mirror, std::string rename_pattern,
+               ImageWorkers& workers);
 
     int folder_count() const { return static_cast<int>(folders_.size()); }
     // The folder whose turn has come, listed: every folder before it is done with.
@@ -42,6 +46,7 @@ class FolderFeed {
     const std::vector<std::string> folders_;
     const std::string source_, target_;
     const bool mirror_;
+    const std::string rename_pattern_;
     ImageWorkers& workers_;
     const int ahead_;
     std::deque<FolderWork> listed_;          // from the folder whose turn it is

@@ -44,13 +44,43 @@ std::string output_format(const std::string& output_name, const std::string& ima
     return image_format;
 }
 
-const char* source_in_the_way(const char* name, const StringList& folder_images) {
-    const std::string output = output_name(name);
+std::string renamed(const std::string& pattern, const std::string& name, int number,
+                    const std::string& folder) {
+    std::string result;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t close = pattern[i] == '{' ? pattern.find('}', i) : std::string::npos;
+        if (close == std::string::npos) {
+            result += pattern[i];
+            continue;
+        }
+        const std::string field = pattern.substr(i + 1, close - i - 1);
+        if (field == "name")
+            result += name.substr(0, name.rfind('.'));
+        else if (field == "folder")
+            result += folder;
+        else {
+            std::string digits = std::to_string(number);
+            const std::size_t width = field.size() == 4 ? field[3] - '0' : 0; // "n:0D"
+            result += std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
+        }
+        i = close;
+    }
+    return result + ".jpg";
+}
+
+std::string slice_name(const std::string& output, int k) {
+    const std::size_t dot = std::min(output.rfind('.'), output.size());
+    return output.substr(0, dot) + "-" + std::to_string(k) + output.substr(dot);
+}
+
+const char* source_in_the_way(const std::string& output, const char* name,
+                              const StringList& folder_images) {
     if (output == name)
         return nullptr;
     for (int i = 0; i < folder_images.count; ++i) {
         const char* other = string_list_get(folder_images, i);
-        if (output.size() == std::strlen(other) && starts_with_nocase(output, other))
+        if (other != name && output.size() == std::strlen(other) &&
+            starts_with_nocase(output, other))
             return other;
     }
     return nullptr;

@@ -17,11 +17,12 @@ enum class ImageOutcome {
     Cancelled,      // the user refused to overwrite: the run stops
 };
 
-// What processing gave: the outcome (Written: the result is ready to be written), the result
-// file's bytes, and the log lines in the order they are to be shown.
+// What processing gave: the outcome (Written: the result is ready to be written), the bytes of
+// the result's file (of each slice, from the top, when it was cut), and the log lines in the
+// order they are to be shown.
 struct ImageResult {
     ImageOutcome outcome = ImageOutcome::ProcessFailure;
-    EncodedImage encoded;
+    std::vector<EncodedImage> files;
     std::vector<std::string> log;
 };
 

@@ -23,6 +23,19 @@ PipelineOptions pipeline_options(const FormSnapshot& form, const Settings& setti
     options.image_watermark = form.image_watermark_check;
     options.image_horz = placement(settings.sy_image_w_direction, settings.sy_image_w_value);
     options.image_vert = placement(settings.sy_image_h_direction, settings.sy_image_h_value);
-    options.keep_metadata = form.shop.keep_metadata;
+    const ShopOptions& shop = form.shop;
+    options.keep_metadata = shop.keep_metadata;
+    if (shop.canvas) {
+        options.canvas = ImageSize{shop.canvas_width, shop.canvas_height};
+        options.canvas_colour = html_color(shop.canvas_color);
+        options.box = options.canvas;
+    }
+    // The checks keep the fit box inside the canvas.
+    if (shop.fit)
+        options.box = ImageSize{shop.fit_width, shop.fit_height};
+    options.image_scale_percent = shop.image_scale ? shop.image_scale_percent : 0;
+    options.text_scale_percent = shop.text_scale ? shop.text_scale_percent : 0;
+    options.slice_height = shop.slice ? shop.slice_height : 0;
+    options.max_kb = shop.max_kb ? shop.max_kb_value : 0;
     return options;
 }

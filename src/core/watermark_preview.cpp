@@ -83,7 +83,7 @@ PreviewOutcome make_watermark_preview(PreviewKind kind, const FormSnapshot& form
     if (made.outcome != ImageOutcome::Written)
         return fail(host, "读取 " + sample.path + " 出错");
     // The earlier preview is not shown as if it were this one.
-    if (!write_whole_file(made.encoded.bytes(), temp, preview_file_name(kind)))
+    if (!write_whole_file(made.files.front().bytes(), temp, preview_file_name(kind)))
         return fail(host, "保存 " + output + " 出错");
     return {output, std::nullopt};
 }

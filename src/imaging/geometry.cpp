@@ -8,6 +8,19 @@ int resized_height(int width, int height, int target_width) {
     return scaled > 0 ? static_cast<int>(scaled) : 1;
 }
 
+ImageSize fitted_size(ImageSize size, ImageSize box) {
+    if (size.width <= box.width && size.height <= box.height)
+        return size;
+    // The width binds when the picture is the wider of the two shapes: w/h >= W/H.
+    if (int64_t{size.width} * box.height >= int64_t{size.height} * box.width)
+        return {box.width, resized_height(size.width, size.height, box.width)};
+    return {resized_height(size.height, size.width, box.height), box.height};
+}
+
+int slice_count(int height, int slice_height) {
+    return height <= slice_height ? 1 : (height + slice_height - 1) / slice_height;
+}
+
 int jpeg_decode_scale(int width, int target_width) {
     if (target_width < 1)
         return 1;

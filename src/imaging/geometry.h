@@ -12,6 +12,14 @@ struct ImageSize {
 // The height of a width x height image shrunk to target_width, truncated, at least 1.
 int resized_height(int width, int height, int target_width);
 
+// The size of a picture shrunk, never enlarged, to fit inside box with its aspect kept: the side
+// that binds takes the box's length, the other is truncated, at least 1.
+ImageSize fitted_size(ImageSize size, ImageSize box);
+
+// The slices a picture height tall is cut into, each slice_height tall but the last: 1 when it
+// is no taller.
+int slice_count(int height, int slice_height);
+
 // How much smaller a JPEG of that width may be decoded when it is then shrunk to target_width:
 // the largest whole factor, at most 8, that leaves at least 4/3 of the target width, so the final
 // resize still has the detail it needs (a camera's 4000 pixels shrunk to 750 are decoded at 1/4,

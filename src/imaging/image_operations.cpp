@@ -27,16 +27,32 @@ bool to_srgb(MagickWand* image) {
            MagickTransformImageColorspace(image, sRGBColorspace) == MagickTrue;
 }
 
-bool resize_to_width(MagickWand* image, int target_width) {
-    return resize_to_width(image, target_width, image_width(image), image_height(image));
+bool resize_to(MagickWand* image, ImageSize size) {
+    if (image_width(image) == size.width && image_height(image) == size.height)
+        return true;
+    return MagickResizeImage(image, size.width, size.height, LanczosFilter, 1.0) == MagickTrue;
 }
 
-// A target below one pixel is no width at all, so nothing is done.
-bool resize_to_width(MagickWand* image, int target_width, int width, int height) {
-    if (target_width < 1 || width <= target_width)
-        return true;
-    return MagickResizeImage(image, target_width, resized_height(width, height, target_width),
-                             LanczosFilter, 1.0) == MagickTrue;
+// The extent lays the image over the canvas colour (its compose is over), at an offset that the
+// library counts from the canvas's corner to the image's, hence negative.
+bool place_on_canvas(MagickWand* image, ImageSize size, const char* colour) {
+    const auto canvas = new_pixel_wand();
+    return canvas && PixelSetColor(canvas.get(), colour) == MagickTrue &&
+           MagickSetImageBackgroundColor(image, canvas.get()) == MagickTrue &&
+           MagickSetImageCompose(image, OverCompositeOp) == MagickTrue &&
+           MagickExtentImage(image, size.width, size.height, -(size.width - image_width(image)) / 2,
+                             -(size.height - image_height(image)) / 2) == MagickTrue;
+}
+
+// The region keeps its place in the original as its page offset, which a watermark's placement
+// and the white canvas would take into account: it starts at the corner instead.
+unique_magick_wand image_rows(MagickWand* image, int top, int height) {
+    unique_magick_wand rows(
+        MagickGetImageRegion(image, MagickGetImageWidth(image), height, 0, top));
+    if (rows &&
+        MagickSetImagePage(rows.get(), MagickGetImageWidth(image), height, 0, 0) != MagickTrue)
+        rows.reset();
+    return rows;
 }
 
 // The library clips whatever lands outside the image, negative offsets included.
@@ -86,6 +102,40 @@ EncodedImage encode_image(MagickWand* image, const char* format) {
     if (!encoded.data)
         encoded.length = 0;
     return encoded;
+}
+
+// The library encodes a JPEG whose quality is unknown (a picture that was no JPEG) at 92.
+CappedEncoding encode_jpeg_within(MagickWand* image, std::size_t max_bytes) {
+    constexpr int Lowest = 30;
+    CappedEncoding result{encode_image(image, "JPEG")};
+    if (result.encoded.length <= max_bytes)
+        return result;
+    result.within = false;
+    const std::size_t own = MagickGetImageCompressionQuality(image);
+    int low = Lowest, high = static_cast<int>(own != 0 ? own : 92) - 1;
+    if (high < Lowest)
+        return result;
+    // The size grows with the quality: the highest that fits lies in [low, high] if any does.
+    EncodedImage lowest;
+    while (low <= high) {
+        const int quality = (low + high) / 2;
+        MagickSetImageCompressionQuality(image, quality);
+        EncodedImage encoded = encode_image(image, "JPEG");
+        if (encoded.data && encoded.length <= max_bytes) {
+            result = {std::move(encoded), true};
+            low = quality + 1;
+        } else {
+            if (quality == Lowest)
+                lowest = std::move(encoded);
+            high = quality - 1;
+        }
+    }
+    if (!result.within) {
+        if (!lowest.data && MagickSetImageCompressionQuality(image, Lowest) == MagickTrue)
+            lowest = encode_image(image, "JPEG");
+        result.encoded = std::move(lowest);
+    }
+    return result;
 }
 
 // The reader has taken a BMP whose alpha is zero everywhere as opaque, so the flag is the

@@ -10,11 +10,14 @@
 
 // An image already in sRGB is left alone.
 bool to_srgb(MagickWand* image);
-// Shrinks to target_width keeping the aspect ratio; never enlarges (nothing to do is no failure).
-bool resize_to_width(MagickWand* image, int target_width);
-// The same for an image that was decoded smaller than the width x height it stands for: the
-// result has the size the full picture would have been shrunk to.
-bool resize_to_width(MagickWand* image, int target_width, int width, int height);
+// Resizes to exactly size; an image of that size already is left alone.
+bool resize_to(MagickWand* image, ImageSize size);
+// Centres the image, no larger than size, on a canvas of exactly size in colour ("#rrggbb"); the
+// canvas shows through its transparent parts.
+bool place_on_canvas(MagickWand* image, ImageSize size, const char* colour);
+// The rows of image from top, height of them, as an image of their own with its properties and
+// profiles; null when the library refused.
+unique_magick_wand image_rows(MagickWand* image, int top, int height);
 // Blends watermark over image at the placed position; watermark stays unchanged.
 bool composite_watermark(MagickWand* image, MagickWand* watermark, int h_direction, int h_margin,
                          int v_direction, int v_margin);
@@ -33,6 +36,15 @@ bool set_jpeg_quality(MagickWand* image, int quality);
 bool lay_on_white(MagickWand* image);
 // The image as a file of format (a library format name such as "JPEG"); no data on failure.
 EncodedImage encode_image(MagickWand* image, const char* format);
+// The image as a JPEG of at most max_bytes: at its own quality when that fits, else at the
+// highest lower one that fits, found by halving the range, but never below 30. within is false
+// when even that does not fit; the file is then the one at 30 (or at the image's own quality if
+// that was lower).
+struct CappedEncoding {
+    EncodedImage encoded;
+    bool within = true;
+};
+CappedEncoding encode_jpeg_within(MagickWand* image, std::size_t max_bytes);
 // A picture with an alpha channel, whatever its format, may hold transparent parts, which a
 // JPEG would show black: it is laid on white before it is written.
 bool needs_white_canvas(MagickWand* image);

@@ -192,3 +192,15 @@ int font_shows_chinese(const FontSpec& font) {
     const auto chinese = query_metrics(canvas.get(), drawing.get(), "国");
     return latin && chinese && latin.get()[InkRight] < chinese.get()[InkRight] ? 1 : 0;
 }
+
+WatermarkText scaled_text(const WatermarkText& text, double character_height) {
+    WatermarkText scaled = text;
+    if (!text.measured || text.character_height <= 0)
+        return scaled;
+    const double factor = character_height / text.character_height;
+    scaled.size *= factor;
+    scaled.character_height = character_height;
+    scaled.descender *= factor;
+    scaled.advance_width *= factor;
+    return scaled;
+}

@@ -24,6 +24,10 @@ struct WatermarkText {
 // measures the text, with the library running: call it once, not for every picture.
 WatermarkText prepare_text_watermark(const FontSpec& font, double opacity, const char* text);
 
+// The text at the size that makes its character height character_height pixels: the font's
+// measures grow with its size, so it needs no new measure.
+WatermarkText scaled_text(const WatermarkText& text, double character_height);
+
 // False when nothing was drawn: no drawing wand, no font the library can use, or the library
 // refused the text.
 bool draw_text_watermark(MagickWand* image, const WatermarkText& text, int h_direction,

@@ -1,5 +1,6 @@
 #include "imaging/watermark_image.h"
 
+#include "imaging/geometry.h"
 #include "imaging/image_reader.h"
 
 namespace {
@@ -40,4 +41,22 @@ MagickWand* WatermarkCopy::current() {
         version_ = file_.version_;
     }
     return copy_.get();
+}
+
+// A resize makes new pixels: the resized picture shares nothing with the copy.
+MagickWand* WatermarkCopy::current(int width) {
+    MagickWand* picture = current();
+    if (!picture)
+        return nullptr;
+    if (!resized_ || resized_width_ != width || resized_version_ != version_) {
+        resized_.reset(CloneMagickWand(picture));
+        const int height = resized_height(static_cast<int>(MagickGetImageWidth(picture)),
+                                          static_cast<int>(MagickGetImageHeight(picture)), width);
+        if (resized_ &&
+            MagickResizeImage(resized_.get(), width, height, LanczosFilter, 1.0) != MagickTrue)
+            resized_.reset();
+        resized_width_ = width;
+        resized_version_ = version_;
+    }
+    return resized_.get();
 }

@@ -32,9 +32,15 @@ class WatermarkCopy {
     // The picture as the file is now, decoded anew when its size or time changed since; null
     // when the file cannot be read.
     MagickWand* current();
+    // The same picture resized to width pixels wide, aspect kept: made once for each width in a
+    // row (a run of one width makes it once).
+    MagickWand* current(int width);
 
   private:
     WatermarkFile& file_;
     unique_magick_wand copy_;
     unsigned version_ = 0;
+    unique_magick_wand resized_; // copy_ at resized_width_
+    int resized_width_ = 0;
+    unsigned resized_version_ = 0;
 };

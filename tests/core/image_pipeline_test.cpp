@@ -1,6 +1,7 @@
 // What becomes of a picture the library cannot turn, shrink or lay on white, and the quality a
 // batch and a preview give a JPEG.
 #include "core/image_pipeline.h"
+#include "imaging/image_operations.h"
 #include "imaging/magick.h"
 #include "platform/library_path.h"
 #include "support/win32_support.h"
@@ -37,7 +38,7 @@ void a_picture_a_step_cannot_take_fails_with_its_line() {
         const std::string what = std::string(" (") + step.name + ")";
         check(result.outcome == ImageOutcome::ProcessFailure, "the image did not fail" + what);
         check(result.log == std::vector<std::string>{"处理 " + source + " 出错"}, "log" + what);
-        check(result.encoded.length == 0, "a result was encoded" + what);
+        check(result.files.empty(), "a result was encoded" + what);
     }
 }
 
@@ -62,9 +63,30 @@ void a_preview_shows_the_chosen_quality_a_batch_only_lowers_to_it() {
         run.options.quality = static_cast<int>(own) + 3;
         run.options.raise_quality = preview;
         const ImageResult result = process_image(run, source, "Z:\\out\\large.jpg", nullptr);
-        check_equal(quality_of(result.encoded), preview ? own + 3 : own,
+        check_equal(quality_of(result.files.at(0)), preview ? own + 3 : own,
                     preview ? "the preview's quality" : "the batch's quality");
     }
+}
+
+// A noisy photo under a cap: the highest quality whose file fits, the next one up does not; a
+// cap no quality meets gives the file at 30, marked as over.
+void a_capped_jpeg_takes_the_highest_quality_that_fits() {
+    const MagickSession library;
+    const auto photo = new_magick_wand();
+    check(MagickReadImage(photo.get(),
+                          library_path(test_picture_path("noisy.jpg").c_str()).c_str()) ==
+              MagickTrue,
+          "no picture");
+    const std::size_t cap = 100 * 1024;
+    const CappedEncoding capped = encode_jpeg_within(photo.get(), cap);
+    const int quality = static_cast<int>(quality_of(capped.encoded));
+    check(capped.within && capped.encoded.length <= cap && quality > 30 && quality < 92,
+          "the capped file: quality " + std::to_string(quality));
+    MagickSetImageCompressionQuality(photo.get(), quality + 1);
+    check(encode_image(photo.get(), "JPEG").length > cap, "one quality up fits as well");
+    const CappedEncoding over = encode_jpeg_within(photo.get(), 10 * 1024);
+    check(!over.within && over.encoded.length > 10 * 1024 && quality_of(over.encoded) == 30,
+          "a cap no quality meets");
 }
 
 const TestCase cases[] = {
@@ -72,6 +94,8 @@ const TestCase cases[] = {
      a_picture_a_step_cannot_take_fails_with_its_line},
     {"a preview shows the chosen quality, a batch only lowers to it",
      a_preview_shows_the_chosen_quality_a_batch_only_lowers_to_it},
+    {"a capped JPEG takes the highest quality that fits",
+     a_capped_jpeg_takes_the_highest_quality_that_fits},
 };
 const Registration registration(cases);
 

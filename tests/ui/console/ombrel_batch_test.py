@@ -128,6 +128,8 @@ picture(at('blue.png'), '-size', '20x10', 'xc:blue')
 MIXED = ['--width', '300', '--text', 'T', '--font', 'DejaVu Sans', '--image', at('mark.png'),
          '--image-pos', '1,1']
 CONFIG = os.path.join(program, 'config.dat')
+OPTIONS = os.path.join(program, 'options.ini')
+NOISY = '-seed 4 -size 1000x750 plasma:tan-navy +noise Gaussian -quality 92'
 CACHE = os.path.join(program, 'cache')
 held = []
 
@@ -309,6 +311,10 @@ ROWS = [
      ['当前选择的字体无法正常显示水印文字里的中文，请重新选择一个中文字体。'], []),
     ('--width 0 is refused as the window refuses it', lambda: at('latin'), ['--width', '0'], 1,
      ['图片宽取值范围: 1 - 9999'], []),
+    *[(f'{" ".join(args)} is refused as the dialog refuses it', lambda: at('latin'), args, 1, [says], [])
+      for args, says in [(['--slice', '50'], '切片高度取值范围: 100 - 9999'),
+                         (['--fit', '900x900', '--canvas', '800x800'], '画布不能小于'),
+                         (['--rename', '主图'], '必须含有 {n} 或 {name}')]],
     ('a greyscale photo keeps blue text and a red watermark image', lambda: source(
         'grey', ('a.jpg', '-size 300x100 xc:#e0e0e0')),
      ['--text', '店铺', '--font', 'WenQuanYi Zen Hei', '--font-size', '30', '--font-color',
@@ -324,16 +330,58 @@ ROWS = [
         config('config.dat', 'quanlity=6\n'), source('stored', ('a.jpg', PHOTO + ' -quality 95')))[1],
      [], 0, [(1, 0, 0)], [('quality', 'a.jpg', '70'), ('content', CONFIG, b'quanlity=6\n')]),
     ('--defaults starts from the defaults', lambda: (
-        config('config.dat', 'quanlity=6\n'), at('stored'))[1], ['--defaults', '--yes'], 0,
-     [(1, 0, 0)], [('quality', 'a.jpg', '90'), ('content', CONFIG, b'quanlity=6\n')]),
+        config('config.dat', 'quanlity=6\n'), config('options.ini', 'rename=1\nrename_pattern=p{n}\n'),
+        at('stored'))[2], ['--defaults', '--yes'], 0,
+     [(1, 0, 0)], [('quality', 'a.jpg', '90'), ('files', ['a.jpg']), ('content', CONFIG, b'quanlity=6\n')]),
+    ('a run takes the steps of options.ini and leaves it alone', lambda: (
+        config('options.ini', 'rename=1\nrename_pattern=p{n}\n'), at('stored'))[1], ['TO:stored-p'], 0,
+     [(1, 0, 0)], [('files', ['p1.jpg']), ('content', OPTIONS, b'rename=1\nrename_pattern=p{n}\n')]),
     ('--save keeps the run in config.dat, its quality a JPEG quality', lambda: at('stored'),
      ['--save', '--quality', '85', '--yes'], 0, [(1, 0, 0)],
      [('quality', 'a.jpg', '85'), ('holds', CONFIG, 'quanlity=3\r\n')]),
     ('--settings FILE --save keeps the run in FILE', lambda: (
         config('config.dat', 'quanlity=6\n'), write(at('other.dat'), b'quanlity=8\n'), at('stored'))[2],
-     ['--settings', at('other.dat'), '--save', '--width', '40', '--yes'], 0, [(1, 0, 0)],
-     [('quality', 'a.jpg', '60'), ('holds', at('other.dat'), 'width=40\r\nquanlity=8\r\n'),
+     ['--settings', at('other.dat'), '--save', '--width', '40', '--max-kb', '500', '--yes'], 0,
+     [(1, 0, 0)], [('quality', 'a.jpg', '60'), ('holds', at('other.dat'), 'width=40\r\nquanlity=8\r\n'),
+      ('holds', at('options.ini'), 'max_kb=1\r\n'), ('absent', OPTIONS),
       ('content', CONFIG, b'quanlity=6\n')]),
+    ('a square main image: the picture shrunk into the canvas, centred on white bars', lambda: source(
+        'square', ('wide.jpg', '-size 4000x3000 xc:red'), ('tall.jpg', '-size 600x900 xc:blue')),
+     ['--canvas', '800x800'], 0, [(2, 0, 0)],
+     [('size', 'wide.jpg', '800 800'), ('colour', 'wide.jpg', (0, 0, 800, 95), WHITE),
+      ('colour', 'wide.jpg', (0, 105, 800, 590), RED), ('colour', 'wide.jpg', (0, 705, 800, 95), WHITE),
+      ('size', 'tall.jpg', '800 800'), ('colour', 'tall.jpg', (0, 0, 128, 800), WHITE),
+      ('colour', 'tall.jpg', (138, 0, 524, 800), BLUE), ('colour', 'tall.jpg', (671, 0, 129, 800), WHITE)]),
+    ('a box inside a canvas of a colour', lambda: at('square'),
+     ['--fit', '700x700', '--canvas', '800x800,#FFFFE0', 'TO:square-pale'], 0, [(2, 0, 0)],
+     [('size', 'wide.jpg', '800 800'), ('colour', 'wide.jpg', (0, 0, 800, 130), PALE),
+      ('colour', 'wide.jpg', (0, 0, 45, 800), PALE), ('colour', 'wide.jpg', (55, 145, 690, 510), RED)]),
+    ('a long detail page in slices, each with its watermark', lambda: source(
+        'long', ('page.jpg', '-size 750x4000 xc:#ffffe0')),
+     ['--slice', '1500', '--image', at('mark.png'), '--image-pos', '2,2', '--image-margins', '10,5'],
+     0, [(1, 0, 0)],
+     [('files', ['page-1.jpg', 'page-2.jpg', 'page-3.jpg']), ('size', 'page-3.jpg', '750 1000'),
+      *[check for k, h in [(1, 1500), (2, 1500), (3, 1000)] for check in [
+          ('size', f'page-{k}.jpg', f'750 {h}'), ('colour', f'page-{k}.jpg', (723, h - 12, 14, 4), RED)]]]),
+    ('a watermark image sized as a share of the width, on two sizes', lambda: source(
+        'scaled', ('small.jpg', '-size 400x300 xc:#ffffe0'), ('large.jpg', '-size 1200x900 xc:#ffffe0')),
+     ['--image', at('mark.png'), '--image-scale', '25', '--image-pos', '1,1', '--image-margins', '0,0'],
+     0, [(2, 0, 0)],
+     [('colour', 'small.jpg', (5, 5, 90, 40), RED), ('colour', 'small.jpg', (105, 5, 20, 40), PALE),
+      ('colour', 'large.jpg', (5, 5, 290, 140), RED), ('colour', 'large.jpg', (305, 5, 20, 140), PALE)]),
+    ('a noisy photo under a 150 KB cap fits it', lambda: source('cap', ('noisy.jpg', NOISY)),
+     ['--max-kb', '150'], 0, [(1, 0, 0)], [('at most', 'noisy.jpg', 150 * 1024)]),
+    ('a cap no quality meets: the file at 30 and a line', lambda: at('cap'),
+     ['--max-kb', '10', 'TO:cap-10'], 0, ['超过 10 KB 的上限', (1, 0, 0)], [('quality', 'noisy.jpg', '30')]),
+    ('names by a pattern, numbered', lambda: source(
+        'named', ('a.jpg', SMALL), ('b.png', SMALL), ('c.gif', SMALL)), ['--rename', 'SKU-{n:03}'], 0,
+     [(3, 0, 0)], [('files', ['SKU-001.jpg', 'SKU-002.jpg', 'SKU-003.jpg'])]),
+    ('two sources of one new name: the second is refused, not written over the first', lambda: source(
+        'twins', ('a.jpg', SMALL), ('a.png', SMALL), ('b.bmp', SMALL)), ['--rename', '{name}'], 4,
+     ['的处理结果 ,它会覆盖 ', (2, 1, 0)], [('files', ['a.jpg', 'b.jpg'])]),
+    ('options.ini with every step off changes no byte', lambda: (config(
+        'options.ini', 'fit=0\nfit_width=10\ncanvas=0\nslice=0\nslice_height=100\nrename=0\n'),
+        at('mixed'))[1], MIXED + ['--jobs', '1', 'TO:mixed-off'], 4, [(4, 2, 1)], [('same as', 'mixed-out')]),
     ('progress goes to a terminal, the lines to the output', lambda: at('stored'),
      ['--yes', 'TERMINAL'], 0, [(1, 0, 0)], [('terminal', '个/秒 a.jpg')]),
 ]
@@ -355,7 +403,8 @@ for args, says in [] if ENGLISH else [(['--width', '99999'], '--width 99999'), (
                    (['--quality', '87'], '100, 95, 90, 85, 80, 75, 70, 65, 60, 55, 50'),
                    (['--text-opacity', '55'], '100, 90, 80'), (['--text-pos', '9,9'], '9,9'),
                    (['--text-margins', '5,12345'], '5,12345'), (['--image', 'none.png'], 'no such file'),
-                   (['--font', 'No Such Face'], 'no such font'), (['--jobs', '0'], 'from 1 to 64')]:
+                   (['--font', 'No Such Face'], 'no such font'), (['--jobs', '0'], 'from 1 to 64'),
+                   (['--fit', '800'], 'not WxH'), (['--canvas', '8x8,red'], 'not #rrggbb')]:
     ROWS.append((f'usage error: {" ".join(args)}', lambda: at('latin'), args, 64,
                  [says, 'see --help'], [('one line',)]))
 
@@ -387,6 +436,8 @@ def check(kind, out, output, *args):
         return bool(found) and float(found[1]) < 0.02
     if kind == 'absent':
         return not os.path.exists(path)
+    if kind == 'at most':  # bytes
+        return os.path.getsize(path) <= args[1]
     if kind == 'content':
         return open(path, 'rb').read() == args[1]
     if kind == 'holds':
@@ -451,8 +502,9 @@ def report(name, wrong, output=''):
 failed = 0
 summary = '已处理 {} 个图片，失败 {} 个，跳过 {} 个，用时 [0-9.]+ 秒'
 for name, setup, options, status, lines, checks in ROWS:
-    if os.path.exists(CONFIG):
-        os.remove(CONFIG)
+    for stored in (CONFIG, OPTIONS):
+        if os.path.exists(stored):
+            os.remove(stored)
     src = setup()
     out = {'SAME': src, 'INSIDE': os.path.join(src, 'out')}.get(options[-1] if options else '',
                                                                 src + '-out')
