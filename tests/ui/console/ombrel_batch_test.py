@@ -369,6 +369,12 @@ ROWS = [
      0, [(2, 0, 0)],
      [('colour', 'small.jpg', (5, 5, 90, 40), RED), ('colour', 'small.jpg', (105, 5, 20, 40), PALE),
       ('colour', 'large.jpg', (5, 5, 290, 140), RED), ('colour', 'large.jpg', (305, 5, 20, 140), PALE)]),
+    ('a text sized as a share of the width: as high again on a picture twice as wide', lambda: source(
+        'text-scaled', ('small.jpg', '-size 400x300 xc:white'), ('large.jpg', '-size 800x600 xc:white')),
+     ['--text', '样', '--font', 'WenQuanYi Zen Hei', '--text-scale', '10', '--text-pos', '1,1',
+      '--text-margins', '0,0'], 0, [(2, 0, 0)],
+     [('colour', 'small.jpg', (0, 48, 400, 250), WHITE), ('least', 'large.jpg', (0, 50, 100, 20), (0, 0, 0)),
+      ('colour', 'large.jpg', (0, 96, 800, 500), WHITE)]),
     ('a noisy photo under a 150 KB cap fits it', lambda: source('cap', ('noisy.jpg', NOISY)),
      ['--max-kb', '150'], 0, [(1, 0, 0)], [('at most', 'noisy.jpg', 150 * 1024)]),
     ('a cap no quality meets: the file at 30 and a line', lambda: at('cap'),
