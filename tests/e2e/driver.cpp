@@ -21,6 +21,7 @@
 //   browse desktop | font FACE SIZE | file PATH     fill the common dialogs
 //   contains FILE TEXT | pixel PICTURE X Y RRGGBB | screen TARGET DX DY RRGGBB (from its middle)
 //   help TARGET (F1 over it) | mouse TARGET (a click in its middle) | screenshot
+//   caption-help TARGET         the ? of TARGET's caption clicked
 //   dirty TARGET                TARGET painted over in black, to be painted again by the program
 //   type CONTROL TEXT           TEXT typed into CONTROL through the X keyboard
 //   keys CONTROL KEYSYM...      X keys pressed in turn, such as a sequence of tests/e2e/Compose,
@@ -480,9 +481,13 @@ const std::map<std::string, Step> Steps = {
      }},
     {"mouse",
      [](const Args& a) {
-         SetForegroundWindow(target("Ombrel")); // as a window manager does on a click
+         // The window clicked comes to the front, as a window manager brings it.
+         SetForegroundWindow(GetAncestor(target(a[1]), GA_ROOT));
          click_middle(target(a[1]));
      }},
+    // What the ? of a caption sends when clicked; Wine draws no such ?.
+    {"caption-help",
+     [](const Args& a) { PostMessageW(target(a[1]), WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }},
     {"type", [](const Args& a) { type_into(target(a[1]), a[2]); }},
     {"keys",
      [](const Args& a) {
