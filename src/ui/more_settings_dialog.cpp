@@ -142,7 +142,9 @@ DialogState* state_of(HWND dialog) {
 std::optional<std::size_t> row_of(const DialogState& state, HWND control) {
     const HWND* end = std::end(state.handles);
     const HWND* found = std::find(std::begin(state.handles), end, control);
-    return found == end || !control ? std::nullopt : std::optional(found - state.handles);
+    if (!control || found == end)
+        return std::nullopt;
+    return static_cast<std::size_t>(found - state.handles);
 }
 
 // The step's check box.
