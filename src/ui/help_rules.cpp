@@ -86,6 +86,51 @@ const char* const HelpTexts[HelpTextCount] = {
     "这是一个进度条，实时显示当前图片处理的进度。",
 };
 
+// The rows of the 更多设置 dialog's help, in the same form. The dialog's control table
+// (ui/more_settings_dialog.cpp) gives each control its row.
+const char* const MoreSettingsHelpTexts[MoreSettingsHelpCount] = {
+    // 1
+    "图片等比例缩小到宽和高都不超过这个框，单位：像素。\n"
+    "\n"
+    "比框小的图片保持原样，不会被放大变模糊。",
+    // 2
+    "把图片放在一张这个大小的画布正中间，四周空出的地方\n"
+    "填上画布颜色，例如做成 800×800 的正方形主图。\n"
+    "\n"
+    "注意：画布不能小于[缩小到框内]的框。",
+    // 3
+    "画布四周空出的地方的颜色，默认为白色。\n"
+    "点击[选择颜色...]可以换一种颜色。",
+    // 4
+    "按图片宽度的百分比设置水印图片的宽度，大图和小图上\n"
+    "的水印看起来一样大。例如 20 表示水印图片的宽度是图\n"
+    "片宽度的 20%。",
+    // 5
+    "按图片宽度的百分比设置水印文字的高度，大图和小图上\n"
+    "的文字看起来一样大。例如 5 表示文字的高度是图片宽\n"
+    "度的 5%。",
+    // 6
+    "把很长的图片（例如宝贝详情页的长图）从上到下切成几\n"
+    "张，每张的高度不超过这里设置的像素，最后一张可以矮\n"
+    "一些。取值范围：100 至 9999。",
+    // 7
+    "处理后的图片文件超过这个大小时，会降低图片品质重新\n"
+    "压缩，让文件尽量不超过这个大小，单位：KB。",
+    // 8
+    "按规则给处理后的图片起文件名，规则里可以用：\n"
+    "{name} 原文件名，{n} 序号，{n:03} 三位序号，\n"
+    "{folder} 图片所在文件夹的名字。\n"
+    "\n"
+    "例如 {folder}-{n:02} 得到 衣服-01.jpg 等。",
+    // 9
+    "保留照片里的拍摄信息（相机型号、拍摄时间等），但会\n"
+    "去掉其中的拍摄位置和缩略图，保护你的隐私。",
+    // 10
+    "保存这些设置，以后每次处理图片时都会使用。",
+    // 11
+    "不保存这次的修改，关闭窗口。",
+};
+
 // The pop-up's lengths in the 96-DPI layout.
 constexpr int LineGap = 3;     // between the lines of a text
 constexpr int TextTop = 9;     // above the first line
@@ -96,6 +141,10 @@ constexpr int ShadowWidth = 6; // below and right of the box
 
 const char* help_text(int row) {
     return row >= 1 && row <= HelpTextCount ? HelpTexts[row - 1] : nullptr;
+}
+
+const char* more_settings_help_text(int row) {
+    return row >= 1 && row <= MoreSettingsHelpCount ? MoreSettingsHelpTexts[row - 1] : nullptr;
 }
 
 std::vector<std::string> help_lines(const char* text) {

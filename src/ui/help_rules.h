@@ -10,6 +10,12 @@ constexpr int HelpTextCount = 18;
 // The text of a row (1 to HelpTextCount), or nullptr for any other number.
 const char* help_text(int row);
 
+// The 更多设置 dialog's help table: one row per step, then its buttons, numbered from 1.
+constexpr int MoreSettingsHelpCount = 11;
+
+// The text of a row of the dialog (1 to MoreSettingsHelpCount), or nullptr for any other number.
+const char* more_settings_help_text(int row);
+
 // The longest line the pop-up draws, in bytes.
 constexpr int HelpLineLimit = 127;
 

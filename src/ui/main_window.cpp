@@ -10,6 +10,7 @@
 #include "ui/context_help.h"
 #include "ui/log_window.h"
 #include "ui/main_controls.h"
+#include "ui/more_settings_dialog.h"
 #include "ui/online_window.h"
 #include "ui/shell_link.h"
 #include "ui/window_helpers.h"
@@ -23,6 +24,9 @@ void show_about_box(const App& app) {
 
 void on_menu_command(App& app, int id) {
     switch (id) {
+    case MoreSettingsMenu:
+        show_more_settings_dialog(app);
+        break;
     case DesktopShortcutMenu:
         create_desktop_shortcut(app.MainWindow);
         break;

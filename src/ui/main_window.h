@@ -13,6 +13,7 @@ enum MenuId : int {
     WatermarkImagesMenu = 32773,
     AboutMenu = 32774,
     ContextHelpMenu = 32775,
+    MoreSettingsMenu = 32776,
 };
 
 // Each window of the class is created with its App as creation data (CreateWindowExW's last

@@ -56,6 +56,8 @@ void append_separator(HMENU menu) {
 
 HMENU build_menu_bar() {
     const HMENU file = CreatePopupMenu();
+    append_item(file, MoreSettingsMenu, "更多设置(&M)...");
+    append_separator(file);
     append_item(file, DesktopShortcutMenu, "创建桌面快捷方式");
     append_separator(file);
     append_item(file, ExitMenu, "退出(&Q)");

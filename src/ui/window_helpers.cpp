@@ -42,6 +42,17 @@ int window_dpi(HWND window) {
     return dpi > 0 ? dpi : desktop_dpi();
 }
 
+// SetDialogDpiChangeBehavior came with Windows 10 (1703), so it is looked up, not imported;
+// before it the system scaled no dialog.
+void lay_out_dialog_on_dpi_change_itself(HWND dialog) {
+    using DialogDpiChange = BOOL(WINAPI*)(HWND, int, int);
+    static const auto set_behavior = reinterpret_cast<DialogDpiChange>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    constexpr int DisableAll = 1; // DDC_DISABLE_ALL
+    if (set_behavior)
+        set_behavior(dialog, DisableAll, DisableAll);
+}
+
 // The outer size first, since the menu bar's height may follow the width; then the height
 // again, by what the client area lacks.
 int fit_client_height(HWND window, int width, int height, int dpi) {

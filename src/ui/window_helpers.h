@@ -22,6 +22,10 @@ int message_box(HWND owner, std::string_view text, std::string_view caption, UIN
 // (Windows 7, or a program the system scales itself).
 int window_dpi(HWND window);
 
+// Leaves a dialog's layout and fonts to the dialog itself when it moves to a display of another
+// DPI, where the system would otherwise scale them too.
+void lay_out_dialog_on_dpi_change_itself(HWND dialog);
+
 // Sizes the window to width x height of the 96-DPI layout at dpi, then corrects its outer
 // height so that its client area is height - 44 of that layout high; returns the correction
 // (0 when none was needed).

@@ -21,6 +21,7 @@
 //   browse desktop | font FACE SIZE | file PATH     fill the common dialogs
 //   contains FILE TEXT | pixel PICTURE X Y RRGGBB | screen TARGET DX DY RRGGBB (from its middle)
 //   help TARGET (F1 over it) | mouse TARGET (a click in its middle) | screenshot
+//   caption-help TARGET         the ? of TARGET's caption clicked
 //   dirty TARGET                TARGET painted over in black, to be painted again by the program
 //   type CONTROL TEXT           TEXT typed into CONTROL through the X keyboard
 //   keys CONTROL KEYSYM...      X keys pressed in turn, such as a sequence of tests/e2e/Compose,
@@ -50,22 +51,30 @@
 
 namespace {
 
-// The main window's controls in their creation order.
-const char* const Controls[] = {"BannerStatic",       "SourceFolderLabel",  "SourceFolderEdit",
-                                "SourceFolderButton", "WidthCheck",         "WidthEdit",
-                                "QualityCheck",       "QualityCombo",       "RotateCheck",
-                                "RotateCombo",        "SubfoldersCheck",    "BasicGroup",
-                                "BasicGroupLabel",    "TextLabel",          "TextEdit",
-                                "TextOpacityLabel",   "TextOpacityCombo",   "TextPositionLabel",
-                                "TextHorzCombo",      "TextHorzEdit",       "TextVertCombo",
-                                "TextVertEdit",       "FontLabel",          "FontEdit",
-                                "FontButton",         "TextPreviewButton",  "TextGroup",
-                                "TextWatermarkCheck", "ImageLabel",         "ImageEdit",
-                                "ImageButton",        "ImagePositionLabel", "ImageHorzCombo",
-                                "ImageHorzEdit",      "ImageVertCombo",     "ImageVertEdit",
-                                "ImagePreviewButton", "ImageGroup",         "ImageWatermarkCheck",
-                                "TargetFolderLabel",  "TargetFolderEdit",   "TargetFolderButton",
-                                "ProgressBar",        "StartButton"};
+// The controls of the program's windows, by the windows' captions, in their creation order: all
+// of the main window, the 更多设置 dialog's as far as the controls the user works.
+const std::map<std::string, std::vector<std::string>> Controls = {
+    {"Ombrel", {"BannerStatic",       "SourceFolderLabel",  "SourceFolderEdit",
+                "SourceFolderButton", "WidthCheck",         "WidthEdit",
+                "QualityCheck",       "QualityCombo",       "RotateCheck",
+                "RotateCombo",        "SubfoldersCheck",    "BasicGroup",
+                "BasicGroupLabel",    "TextLabel",          "TextEdit",
+                "TextOpacityLabel",   "TextOpacityCombo",   "TextPositionLabel",
+                "TextHorzCombo",      "TextHorzEdit",       "TextVertCombo",
+                "TextVertEdit",       "FontLabel",          "FontEdit",
+                "FontButton",         "TextPreviewButton",  "TextGroup",
+                "TextWatermarkCheck", "ImageLabel",         "ImageEdit",
+                "ImageButton",        "ImagePositionLabel", "ImageHorzCombo",
+                "ImageHorzEdit",      "ImageVertCombo",     "ImageVertEdit",
+                "ImagePreviewButton", "ImageGroup",         "ImageWatermarkCheck",
+                "TargetFolderLabel",  "TargetFolderEdit",   "TargetFolderButton",
+                "ProgressBar",        "StartButton"}},
+    {"更多设置", {"FitCheck",        "FitWidthEdit",      "FitHeightEdit",      "CanvasCheck",
+                  "CanvasWidthEdit", "CanvasHeightEdit",  "CanvasColourButton", "ImageScaleCheck",
+                  "ImageScaleEdit",  "TextScaleCheck",    "TextScaleEdit",      "SliceCheck",
+                  "SliceEdit",       "MaxKbCheck",        "MaxKbEdit",          "RenameCheck",
+                  "RenameEdit",      "KeepMetadataCheck", "OkButton",           "CancelButton"}},
+};
 
 using Args = std::vector<std::string>;
 
@@ -123,18 +132,27 @@ void wait_until(const std::function<bool()>& done, const std::string& what) {
     }
 }
 
-HWND target(const std::string& name) {
-    const auto control = std::find(std::begin(Controls), std::end(Controls), name);
-    if (control != std::end(Controls)) {
-        HWND child = GetWindow(target("Ombrel"), GW_CHILD);
-        for (auto c = std::begin(Controls); child && c != control; ++c)
+// The window or control of that name; nullptr while the program does not show it.
+HWND find_target(const std::string& name) {
+    for (const auto& [window, names] : Controls) {
+        const auto control = std::find(names.begin(), names.end(), name);
+        if (control == names.end())
+            continue;
+        HWND child = GetWindow(find_target(window), GW_CHILD);
+        for (auto c = names.begin(); child && c != control; ++c)
             child = GetWindow(child, GW_HWNDNEXT);
         return child;
     }
     for (HWND window : program_windows())
         if (text_of(window) == name)
             return window;
-    throw CheckFailure("the program shows no " + name);
+    return nullptr;
+}
+
+HWND target(const std::string& name) {
+    const HWND window = find_target(name);
+    check(window != nullptr, "the program shows no " + name);
+    return window;
 }
 
 // The shown dialogs of the program: message boxes hold their text in the static 0xFFFF and
@@ -456,16 +474,20 @@ const std::map<std::string, Step> Steps = {
      }},
     {"help",
      [](const Args& a) {
-         SetForegroundWindow(target("Ombrel"));
+         SetForegroundWindow(GetAncestor(target(a[1]), GA_ROOT));
          move_pointer(middle(target(a[1])));
          keybd_event(VK_F1, 0, 0, 0);
          keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
      }},
     {"mouse",
      [](const Args& a) {
-         SetForegroundWindow(target("Ombrel")); // as a window manager does on a click
+         // The window clicked comes to the front, as a window manager brings it.
+         SetForegroundWindow(GetAncestor(target(a[1]), GA_ROOT));
          click_middle(target(a[1]));
      }},
+    // What the ? of a caption sends when clicked; Wine draws no such ?.
+    {"caption-help",
+     [](const Args& a) { PostMessageW(target(a[1]), WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }},
     {"type", [](const Args& a) { type_into(target(a[1]), a[2]); }},
     {"keys",
      [](const Args& a) {
@@ -499,7 +521,8 @@ void play(const Args& a) {
     if (state != States.end()) {
         std::string seen;
         try {
-            wait_until([&] { return (seen = state->second(target(a[1]))) == a[2]; },
+            // A window not there (yet) reads as hidden, unchecked, disabled and empty.
+            wait_until([&] { return (seen = state->second(find_target(a[1]))) == a[2]; },
                        a[1] + " " + a[0] + ": \"" + a[2] + "\"");
         } catch (const CheckFailure& failure) {
             throw CheckFailure(failure.what() + (" (it shows \"" + seen + "\")"));
