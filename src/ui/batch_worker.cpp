@@ -14,17 +14,21 @@
 
 namespace {
 
-// What the worker is given: the window, and the record the run checks and fills in.
+// What the worker is given: the window, the record the run checks and fills in, and the
+// shop-ready steps as they stood at the start (the dialog may change them during the run).
 struct WorkerJob {
     App& app;
     Settings settings;
+    ShopOptions shop;
 };
 
 DWORD WINAPI processing_worker(void* argument) {
     const std::unique_ptr<WorkerJob> job(static_cast<WorkerJob*>(argument));
     WindowBatchHost host(job->app);
     try {
-        run_batch(read_form(job->app), job->settings, ProgramFolder, processor_count(), host);
+        FormSnapshot form = read_form(job->app);
+        form.shop = job->shop;
+        run_batch(form, job->settings, ProgramFolder, processor_count(), host);
     } catch (...) {
         // Out of memory inside a run: the window must not stay locked.
         host.hand_back_settings(job->settings);
@@ -39,7 +43,7 @@ DWORD WINAPI processing_worker(void* argument) {
 
 void start_processing(App& app) {
     app.ProcessingFlag = 1;
-    auto job = std::make_unique<WorkerJob>(WorkerJob{app, app.TheSettings});
+    auto job = std::make_unique<WorkerJob>(WorkerJob{app, app.TheSettings, app.Shop});
     if (!start_thread(processing_worker, job.get())) {
         app.ProcessingFlag = 0;
         message_box(app.MainWindow, "无法创建新线程来处理图片", NoticeCaption, MB_ICONERROR);

@@ -291,7 +291,6 @@ FormSnapshot read_form(const App& app) {
             break;
         }
     }
-    form.shop = app.Shop;
     return form;
 }
 

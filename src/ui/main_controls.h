@@ -25,7 +25,8 @@ void enable_image_watermark_group(const App& app, bool enable);
 bool is_checked(HWND check_box);
 
 // The controls as a run or a preview reads them; from the worker thread every read is a message
-// that the main thread answers.
+// that the main thread answers. The shop-ready steps, no control of the window, are left to the
+// caller.
 FormSnapshot read_form(const App& app);
 
 // The handle of a control that a refusal names.

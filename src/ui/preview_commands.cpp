@@ -38,8 +38,10 @@ void run_preview(App& app, PreviewKind kind, HWND button) {
     const ButtonHeld held(app.MainWindow, button);
     WindowBatchHost host(app);
     try {
+        FormSnapshot form = read_form(app);
+        form.shop = app.Shop;
         const PreviewOutcome outcome =
-            make_watermark_preview(kind, read_form(app), app.TheSettings, host, ProgramFolder);
+            make_watermark_preview(kind, form, app.TheSettings, host, ProgramFolder);
         if (!outcome.picture.empty())
             show_preview(outcome.picture.c_str());
         else if (outcome.focus)
