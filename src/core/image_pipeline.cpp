@@ -70,6 +70,11 @@ bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& 
         else
             lower_quality(image, options.quality);
     }
+    // A run lays every picture with real transparency on white, a preview only a PNG sample.
+    // Asked before the watermarks, which add no transparency: the library's text drawing gives
+    // an opaque picture an alpha channel (all opaque), and every picture with a text would then
+    // be laid on white, a copy of it for nothing.
+    const bool on_white = options.only_png_on_white ? format == "PNG" : needs_white_canvas(image);
     if (options.text_watermark)
         draw_text_watermark(image, run.text, options.text_horz.direction, options.text_horz.margin,
                             options.text_vert.direction, options.text_vert.margin);
@@ -78,8 +83,6 @@ bool apply_steps(MagickWand* image, const std::string& format, const ImageSize& 
             composite_watermark(image, picture, options.image_horz.direction,
                                 options.image_horz.margin, options.image_vert.direction,
                                 options.image_vert.margin);
-    // A run lays every picture with real transparency on white, a preview only a PNG sample.
-    const bool on_white = options.only_png_on_white ? format == "PNG" : needs_white_canvas(image);
     return !on_white || lay_on_white(image);
 }
 
