@@ -88,6 +88,11 @@ bool finish(MagickWand* image, const std::string& format, const RunContext& run,
             WatermarkCopy* watermark) {
     const PipelineOptions& options = run.options;
     const int width = static_cast<int>(MagickGetImageWidth(image));
+    // A run lays every picture with real transparency on white, a preview only a PNG sample.
+    // Asked before the watermarks, which add no transparency: the library's text drawing gives
+    // an opaque picture an alpha channel (all opaque), and every picture with a text would then
+    // be laid on white, a copy of it for nothing.
+    const bool on_white = options.only_png_on_white ? format == "PNG" : needs_white_canvas(image);
     if (options.text_watermark) {
         const WatermarkText& text =
             options.text_scale_percent
@@ -104,8 +109,6 @@ bool finish(MagickWand* image, const std::string& format, const RunContext& run,
             composite_watermark(image, picture, options.image_horz.direction,
                                 options.image_horz.margin, options.image_vert.direction,
                                 options.image_vert.margin);
-    // A run lays every picture with real transparency on white, a preview only a PNG sample.
-    const bool on_white = options.only_png_on_white ? format == "PNG" : needs_white_canvas(image);
     return !on_white || lay_on_white(image);
 }
 

@@ -37,14 +37,17 @@ std::optional<FileHead> read_head(const std::string& path) {
 // bytes call for, so it never guesses the format from the content or the name, and no path
 // reaches it: a name in any script and of any length is opened as the platform opens it (the
 // library itself opens no path beyond 260 characters, and takes "[...]" in a name for a frame
-// number). The coder is the wand's only for the read: a wand's format would also be the format
-// its pictures are written in.
+// number). The coder is named as the prefix of an empty file name ("JPEG:"), which the library
+// takes at its word; a coder given as the wand's format only would have it copy the whole stream
+// into a temporary file to look at its first bytes, at every ping and every read. The name is
+// the wand's only for the read: the wand's name would also choose the format of its writes.
 template <typename Read> bool read_stream(MagickWand* wand, const ImageHeader& header, Read read) {
     const unique_stream stream = open_stream_for_reading(header.path);
-    if (!stream || MagickSetFormat(wand, header.coder.c_str()) != MagickTrue)
+    if (!stream)
         return false;
+    MagickSetFilename(wand, (header.coder + ":").c_str());
     const bool done = read(wand, stream.get()) == MagickTrue;
-    MagickSetFormat(wand, "");
+    MagickSetFilename(wand, "");
     return done;
 }
 

@@ -1,7 +1,8 @@
-// What becomes of a picture the library cannot turn, shrink or lay on white, and the quality a
-// batch and a preview give a JPEG.
+// How a picture is read, what becomes of a picture the library cannot turn, shrink or lay on
+// white, and the quality a batch and a preview give a JPEG.
 #include "core/image_pipeline.h"
 #include "imaging/image_operations.h"
+#include "imaging/image_reader.h"
 #include "imaging/magick.h"
 #include "platform/library_path.h"
 #include "support/win32_support.h"
@@ -40,6 +41,22 @@ void a_picture_a_step_cannot_take_fails_with_its_line() {
         check(result.log == std::vector<std::string>{"处理 " + source + " 出错"}, "log" + what);
         check(result.files.empty(), "a result was encoded" + what);
     }
+}
+
+void close_watch(HANDLE watch) {
+    FindCloseChangeNotification(watch);
+}
+
+// The header and the picture are read from the file itself: no copy of it passes through the
+// library's scratch folder (a copy at each read made a batch a tenth slower).
+void a_picture_is_read_without_a_copy_on_disk() {
+    const TestFolder scratch;
+    const MagickSession library;
+    SetImageRegistry(StringRegistryType, "temporary-path", scratch.path().c_str(), nullptr);
+    const unique_any<HANDLE, close_watch, -1> watch(FindFirstChangeNotificationW(
+        widen(scratch.path()).c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME));
+    check(read_image(new_magick_wand().get(), test_picture_path("large.jpg")), "not read");
+    check(WaitForSingleObject(watch.get(), 0) == WAIT_TIMEOUT, "a copy went to the scratch folder");
 }
 
 size_t quality_of(const EncodedImage& encoded) {
@@ -90,6 +107,7 @@ void a_capped_jpeg_takes_the_highest_quality_that_fits() {
 }
 
 const TestCase cases[] = {
+    {"a picture is read without a copy on disk", a_picture_is_read_without_a_copy_on_disk},
     {"a picture a step cannot take fails with its line",
      a_picture_a_step_cannot_take_fails_with_its_line},
     {"a preview shows the chosen quality, a batch only lowers to it",
