@@ -52,12 +52,7 @@ constexpr std::optional<FormControl> no_focus;
 // what the form reads of it, the name a refusal gives it for the focus, and its group.
 struct ControlSpec {
     HWND MainControls::*handle;
-    const wchar_t* class_name;
-    const char* text;
-    int id;
-    DWORD style; // on top of WS_CHILD | WS_VISIBLE
-    bool client_edge;
-    LayoutRect rect; // at 96 DPI
+    ChildSpec child;
     int help_row;
     FormRead read;
     std::optional<FormControl> focus;
@@ -227,13 +222,8 @@ void enable_by_switches(const App& app) {
 } // namespace
 
 int create_main_controls(MainControls& controls, HINSTANCE instance, HWND main_window, int dpi) {
-    for (const ControlSpec& c : Controls) {
-        const LayoutRect r = scale_rect(c.rect, dpi);
-        controls.*c.handle = CreateWindowExW(
-            c.client_edge ? WS_EX_CLIENTEDGE : 0, c.class_name, widen(c.text).c_str(),
-            WS_CHILD | WS_VISIBLE | c.style, r.x, r.y, r.width, r.height, main_window,
-            reinterpret_cast<HMENU>(INT_PTR(c.id)), instance, nullptr);
-    }
+    for (const ControlSpec& c : Controls)
+        controls.*c.handle = create_child(c.child, main_window, instance, dpi);
     fill_combo(controls.QualityCombo, quality_labels, 2);
     fill_combo(controls.RotateCombo, rotation_labels, 0);
     fill_combo(controls.TextOpacityCombo, opacity_labels, 0);
@@ -245,11 +235,8 @@ int create_main_controls(MainControls& controls, HINSTANCE instance, HWND main_w
 }
 
 void place_main_controls(const MainControls& controls, int dpi) {
-    for (const ControlSpec& c : Controls) {
-        const LayoutRect r = scale_rect(c.rect, dpi);
-        SetWindowPos(controls.*c.handle, nullptr, r.x, r.y, r.width, r.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    for (const ControlSpec& c : Controls)
+        place_child(controls.*c.handle, c.child, dpi);
 }
 
 void add_combo_item(HWND combo, const char* text) {

@@ -56,12 +56,7 @@ constexpr Shows colour_button() {
 // step it belongs to (the switch of a check box, or the one whose box switches the control on;
 // none for the buttons and group boxes), what it shows and the row of its help text (0: none).
 struct DialogControl {
-    const wchar_t* class_name;
-    const char* text;
-    int id;
-    DWORD style; // on top of WS_CHILD | WS_VISIBLE
-    bool client_edge;
-    LayoutRect rect; // at 96 DPI
+    ChildSpec child;
     bool S::*step;
     Shows shows;
     int help_row;
@@ -157,22 +152,16 @@ HWND switch_of(const DialogState& state, bool S::*step) {
 
 void create_controls(DialogState& state, HWND dialog) {
     for (std::size_t i = 0; i < ControlCount; ++i) {
-        const DialogControl& c = Controls[i];
-        const LayoutRect r = scale_rect(c.rect, state.dpi);
-        const int id = c.id ? c.id : FirstControlId + static_cast<int>(i);
-        state.handles[i] = CreateWindowExW(
-            c.client_edge ? WS_EX_CLIENTEDGE : 0, c.class_name, widen(c.text).c_str(),
-            WS_CHILD | WS_VISIBLE | c.style, r.x, r.y, r.width, r.height, dialog,
-            reinterpret_cast<HMENU>(INT_PTR(id)), state.app.Instance, nullptr);
+        ChildSpec child = Controls[i].child;
+        if (!child.id)
+            child.id = FirstControlId + static_cast<int>(i);
+        state.handles[i] = create_child(child, dialog, state.app.Instance, state.dpi);
     }
 }
 
 void place_controls(const DialogState& state) {
-    for (std::size_t i = 0; i < ControlCount; ++i) {
-        const LayoutRect r = scale_rect(Controls[i].rect, state.dpi);
-        SetWindowPos(state.handles[i], nullptr, r.x, r.y, r.width, r.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    for (std::size_t i = 0; i < ControlCount; ++i)
+        place_child(state.handles[i], Controls[i].child, state.dpi);
 }
 
 // The interface font at the dialog's DPI, for every control.

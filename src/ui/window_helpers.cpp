@@ -162,3 +162,16 @@ void move_to_suggested_rect(HWND window, LPARAM suggested) {
     SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+HWND create_child(const ChildSpec& spec, HWND parent, HINSTANCE instance, int dpi) {
+    const LayoutRect r = scale_rect(spec.rect, dpi);
+    return CreateWindowExW(spec.client_edge ? WS_EX_CLIENTEDGE : 0, spec.class_name,
+                           widen(spec.text).c_str(), WS_CHILD | WS_VISIBLE | spec.style, r.x, r.y,
+                           r.width, r.height, parent, reinterpret_cast<HMENU>(INT_PTR(spec.id)),
+                           instance, nullptr);
+}
+
+void place_child(HWND control, const ChildSpec& spec, int dpi) {
+    const LayoutRect r = scale_rect(spec.rect, dpi);
+    SetWindowPos(control, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -7,6 +7,24 @@
 #include <windows.h>
 
 #include "platform/unique_handle.h"
+#include "ui/window_geometry.h"
+
+// How a child control of a window's table is made: its class, its text, its identifier, its
+// style on top of WS_CHILD | WS_VISIBLE, whether it has a client edge, and its rectangle in the
+// 96-DPI layout.
+struct ChildSpec {
+    const wchar_t* class_name;
+    const char* text;
+    int id;
+    DWORD style;
+    bool client_edge;
+    LayoutRect rect;
+};
+
+// The control made in parent, at its rectangle scaled to dpi.
+HWND create_child(const ChildSpec& spec, HWND parent, HINSTANCE instance, int dpi);
+// The control moved to its rectangle scaled to dpi.
+void place_child(HWND control, const ChildSpec& spec, int dpi);
 
 void set_window_text(HWND window, std::string_view text);
 
