@@ -52,7 +52,7 @@ constexpr std::optional<FormControl> no_focus;
 // what the form reads of it, the name a refusal gives it for the focus, and its group.
 struct ControlSpec {
     HWND MainControls::*handle;
-    ChildSpec child;
+    ChildLayout child;
     int help_row;
     FormRead read;
     std::optional<FormControl> focus;

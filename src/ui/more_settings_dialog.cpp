@@ -56,7 +56,7 @@ constexpr Shows colour_button() {
 // step it belongs to (the switch of a check box, or the one whose box switches the control on;
 // none for the buttons and group boxes), what it shows and the row of its help text (0: none).
 struct DialogControl {
-    ChildSpec child;
+    ChildLayout child;
     bool S::*step;
     Shows shows;
     int help_row;
@@ -152,7 +152,7 @@ HWND switch_of(const DialogState& state, bool S::*step) {
 
 void create_controls(DialogState& state, HWND dialog) {
     for (std::size_t i = 0; i < ControlCount; ++i) {
-        ChildSpec child = Controls[i].child;
+        ChildLayout child = Controls[i].child;
         if (!child.id)
             child.id = FirstControlId + static_cast<int>(i);
         state.handles[i] = create_child(child, dialog, state.app.Instance, state.dpi);

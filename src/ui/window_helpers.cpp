@@ -163,15 +163,15 @@ void move_to_suggested_rect(HWND window, LPARAM suggested) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND create_child(const ChildSpec& spec, HWND parent, HINSTANCE instance, int dpi) {
-    const LayoutRect r = scale_rect(spec.rect, dpi);
-    return CreateWindowExW(spec.client_edge ? WS_EX_CLIENTEDGE : 0, spec.class_name,
-                           widen(spec.text).c_str(), WS_CHILD | WS_VISIBLE | spec.style, r.x, r.y,
-                           r.width, r.height, parent, reinterpret_cast<HMENU>(INT_PTR(spec.id)),
-                           instance, nullptr);
+HWND create_child(const ChildLayout& layout, HWND parent, HINSTANCE instance, int dpi) {
+    const LayoutRect r = scale_rect(layout.rect, dpi);
+    return CreateWindowExW(layout.client_edge ? WS_EX_CLIENTEDGE : 0, layout.class_name,
+                           widen(layout.text).c_str(), WS_CHILD | WS_VISIBLE | layout.style, r.x,
+                           r.y, r.width, r.height, parent,
+                           reinterpret_cast<HMENU>(INT_PTR(layout.id)), instance, nullptr);
 }
 
-void place_child(HWND control, const ChildSpec& spec, int dpi) {
-    const LayoutRect r = scale_rect(spec.rect, dpi);
+void place_child(HWND control, const ChildLayout& layout, int dpi) {
+    const LayoutRect r = scale_rect(layout.rect, dpi);
     SetWindowPos(control, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -12,7 +12,7 @@
 // How a child control of a window's table is made: its class, its text, its identifier, its
 // style on top of WS_CHILD | WS_VISIBLE, whether it has a client edge, and its rectangle in the
 // 96-DPI layout.
-struct ChildSpec {
+struct ChildLayout {
     const wchar_t* class_name;
     const char* text;
     int id;
@@ -22,9 +22,9 @@ struct ChildSpec {
 };
 
 // The control made in parent, at its rectangle scaled to dpi.
-HWND create_child(const ChildSpec& spec, HWND parent, HINSTANCE instance, int dpi);
+HWND create_child(const ChildLayout& layout, HWND parent, HINSTANCE instance, int dpi);
 // The control moved to its rectangle scaled to dpi.
-void place_child(HWND control, const ChildSpec& spec, int dpi);
+void place_child(HWND control, const ChildLayout& layout, int dpi);
 
 void set_window_text(HWND window, std::string_view text);
 
